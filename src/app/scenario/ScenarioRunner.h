@@ -1,0 +1,61 @@
+// Runs a scenario script: the game's core with scripted platform services.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "startup/Game.h"
+#include "startup/Procedures.h"
+#include "testsupport/Scripted.h"
+
+namespace myu {
+
+class ScenarioRunner {
+ public:
+  explicit ScenarioRunner(std::ostream& out, std::ostream& err);
+  ~ScenarioRunner();
+  // Runs the whole script; returns the exit status (0 held, 1 failed, 2 unreadable line).
+  int run(const std::string& script, const std::string& scriptName);
+
+ private:
+  struct BadLine : std::runtime_error {
+    using std::runtime_error::runtime_error;
+  };
+  struct ScriptEnded {};
+
+  Game& game();
+  void makeGame();
+  void execute(const std::vector<std::string>& words);
+  void executeNext();
+  void pumpModal(Form& form);
+  Form& formNamed(const std::string& name);
+  std::string property(const std::string& path);
+  std::string field(const std::string& name);
+  void timerTicks(Form& form, const std::string& timer, long count);
+
+  std::ostream& out_;
+  std::ostream& err_;
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+  bool failed_ = false;
+
+  std::filesystem::path folder_;
+  bool tempFolder_ = true;
+  ScriptedDialogs dialogs_;
+  ScriptedClock clock_;
+  ScriptedRandom random_;
+  std::unique_ptr<ScriptedShell> shell_;
+  ScriptedSession session_;
+  ScriptedWindowHost windows_;
+  std::unique_ptr<Game> game_;
+  ProcedureRegistry procedures_;
+};
+
+// Splits a script line into words: blanks separate, double quotes group, and inside quotes
+// \r \n \t \" \\ \xHH are escapes. Raises std::invalid_argument on an unclosed quote.
+std::vector<std::string> splitScriptLine(const std::string& line);
+
+}  // namespace myu

@@ -1,0 +1,283 @@
+#include "startup/IniFile.h"
+
+#include <cctype>
+#include <fstream>
+#include <limits>
+#include <system_error>
+
+#include "startup/Sjis.h"
+#include "startup/VbError.h"
+
+namespace myu {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Compares two code-page-932 names without regard to the case of ASCII letters.
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  bool trail = false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto x = static_cast<unsigned char>(a[i]);
+    auto y = static_cast<unsigned char>(b[i]);
+    if (trail) {
+      if (x != y) return false;
+      trail = false;
+      continue;
+    }
+    if (std::tolower(x) != std::tolower(y)) return false;
+    trail = isSjisLeadByte(x);
+  }
+  return true;
+}
+
+std::string toFileText(std::string_view utf8) {
+  if (auto bytes = toCp932(utf8)) return *bytes;
+  // Only damaged data reaches here (owners' entries are checked where they are typed):
+  // keep every character that fits and mark the others.
+  std::string out;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    auto c = static_cast<unsigned char>(utf8[i]);
+    size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    if (i + n > utf8.size()) n = utf8.size() - i;
+    auto one = toCp932(utf8.substr(i, n));
+    out += one ? *one : std::string("?");
+    i += n;
+  }
+  return out;
+}
+
+}  // namespace
+
+IniDocument IniDocument::parse(std::string_view bytes) {
+  IniDocument doc;
+  size_t pos = 0;
+  while (pos < bytes.size()) {
+    size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(pos, end - pos);
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    pos = end + 1;
+
+    std::string_view t = trim(raw);
+    if (!t.empty() && t.front() == '[') {
+      size_t close = t.find(']');
+      Section s;
+      s.name = std::string(trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos
+                                                                           : close - 1)));
+      s.header = std::string(raw);
+      doc.sections_.push_back(std::move(s));
+      continue;
+    }
+    Line line;
+    line.raw = std::string(raw);
+    size_t eq = t.find('=');
+    if (eq != std::string_view::npos && t.front() != ';') {
+      line.isKey = true;
+      line.key = std::string(trim(t.substr(0, eq)));
+      line.value = std::string(trim(t.substr(eq + 1)));
+    }
+    if (doc.sections_.empty()) {
+      doc.preamble_.push_back(std::move(line));
+    } else {
+      doc.sections_.back().lines.push_back(std::move(line));
+    }
+  }
+  return doc;
+}
+
+std::string IniDocument::serialize() const {
+  std::string out;
+  for (const auto& l : preamble_) out += l.raw + "\r\n";
+  for (const auto& s : sections_) {
+    out += s.header + "\r\n";
+    for (const auto& l : s.lines) out += l.raw + "\r\n";
+  }
+  return out;
+}
+
+IniDocument::Section* IniDocument::findSection(std::string_view name) {
+  for (auto& s : sections_)
+    if (sameName(s.name, name)) return &s;
+  return nullptr;
+}
+
+const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
+  for (const auto& s : sections_)
+    if (sameName(s.name, name)) return &s;
+  return nullptr;
+}
+
+bool IniDocument::hasSection(std::string_view section) const {
+  return findSection(section) != nullptr;
+}
+
+const std::string* IniDocument::find(std::string_view section, std::string_view key) const {
+  const Section* s = findSection(section);
+  if (s == nullptr) return nullptr;
+  for (const auto& l : s->lines)
+    if (l.isKey && sameName(l.key, key)) return &l.value;
+  return nullptr;
+}
+
+void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+  Section* s = findSection(section);
+  if (s == nullptr) {
+    Section fresh;
+    fresh.name = std::string(section);
+    fresh.header = "[" + fresh.name + "]";
+    sections_.push_back(std::move(fresh));
+    s = &sections_.back();
+  }
+  for (auto& l : s->lines) {
+    if (l.isKey && sameName(l.key, key)) {
+      l.value = std::string(trim(value));
+      l.raw = l.key + "=" + std::string(value);
+      return;
+    }
+  }
+  Line line;
+  line.isKey = true;
+  line.key = std::string(key);
+  line.value = std::string(trim(value));
+  line.raw = line.key + "=" + std::string(value);
+  // A new key goes after the section's last key, before any trailing blank lines.
+  auto at = s->lines.end();
+  while (at != s->lines.begin() && trim((at - 1)->raw).empty()) --at;
+  s->lines.insert(at, std::move(line));
+}
+
+void replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+  std::filesystem::path tmp = file;
+  tmp += ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    if (!out) throw VbError(err::kPathFileAccess);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(tmp, ignored);
+      throw VbError(err::kDiskFull);
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(tmp, file, ec);
+  if (ec) {
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw VbError(err::kPathFileAccess);
+  }
+}
+
+IniDocument IniStore::load(const std::filesystem::path& file) const {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  std::string bytes(kMaxFileBytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<size_t>(in.gcount()));
+  return IniDocument::parse(bytes);
+}
+
+void IniStore::save(const std::filesystem::path& file, const IniDocument& doc) {
+  replaceFileAtomically(file, doc.serialize());
+}
+
+const std::string* IniStore::lookup(const std::filesystem::path& file, std::string_view section,
+                                    std::string_view key, IniDocument& scratch) {
+  if (depth_ > 0) {
+    auto it = cache_.find(file);
+    if (it == cache_.end()) it = cache_.emplace(file, Cached{load(file), false}).first;
+    return it->second.doc.find(section, key);
+  }
+  scratch = load(file);
+  return scratch.find(section, key);
+}
+
+std::string IniStore::getString(const std::filesystem::path& file, std::string_view section,
+                                std::string_view key, std::string_view defaultValue,
+                                std::size_t bufferSize) {
+  IniDocument scratch;
+  const std::string* raw = lookup(file, section, key, scratch);
+  std::size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
+  if (raw == nullptr) {
+    std::string def(defaultValue);
+    auto bytes = toCp932(def);
+    if (!bytes) return def;
+    return fromCp932Lossy(cutSjisBytes(*bytes, room));
+  }
+  return fromCp932Lossy(cutSjisBytes(*raw, room));
+}
+
+std::int32_t IniStore::parseInt(std::string_view value) {
+  std::string_view t = trim(value);
+  bool negative = false;
+  if (!t.empty() && t.front() == '-') {
+    negative = true;
+    t.remove_prefix(1);
+  }
+  std::int64_t v = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9') break;
+    v = v * 10 + (c - '0');
+    if (v > (std::int64_t{1} << 32)) break;
+  }
+  if (negative) v = -v;
+  if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(v);
+}
+
+std::int32_t IniStore::getInt(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::int32_t defaultValue) {
+  IniDocument scratch;
+  const std::string* raw = lookup(file, section, key, scratch);
+  if (raw == nullptr) return defaultValue;
+  return parseInt(*raw);
+}
+
+void IniStore::write(const std::filesystem::path& file, std::string_view section,
+                     std::string_view key, std::string_view value) {
+  std::string sec = toFileText(section);
+  std::string k = toFileText(key);
+  std::string v = toFileText(value);
+  if (depth_ > 0) {
+    auto it = cache_.find(file);
+    if (it == cache_.end()) it = cache_.emplace(file, Cached{load(file), false}).first;
+    it->second.doc.set(sec, k, v);
+    it->second.dirty = true;
+    return;
+  }
+  IniDocument doc = load(file);
+  doc.set(sec, k, v);
+  save(file, doc);
+}
+
+IniStore::Batch::Batch(IniStore& store) : store_(store), outermost_(store.depth_ == 0) {
+  ++store_.depth_;
+}
+
+IniStore::Batch::~Batch() {
+  --store_.depth_;
+  if (outermost_) store_.cache_.clear();
+}
+
+void IniStore::Batch::commit() {
+  if (!outermost_ || done_) return;
+  done_ = true;
+  for (auto& [path, cached] : store_.cache_) {
+    if (!cached.dirty) continue;
+    save(path, cached.doc);
+    cached.dirty = false;
+  }
+}
+
+}  // namespace myu

@@ -1,0 +1,41 @@
+// Procedures by name, for scenario scripts and tests ("call plusSTATUSpar 5").
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace myu {
+
+class Game;
+
+using ProcArgs = std::vector<std::string>;
+// Returns the procedure's result as text (Booleans as True / False), or nothing for a Sub.
+using Proc = std::function<std::optional<std::string>(Game&, const ProcArgs&)>;
+
+class ProcedureRegistry {
+ public:
+  void add(const std::string& name, Proc proc) { procs_[name] = std::move(proc); }
+  const Proc* find(const std::string& name) const {
+    auto it = procs_.find(name);
+    return it == procs_.end() ? nullptr : &it->second;
+  }
+
+ private:
+  std::map<std::string, Proc> procs_;
+};
+
+inline std::string boolText(bool b) { return b ? "True" : "False"; }
+// Argument i as an integer; raises error 13 when missing or not a number.
+std::int32_t argInt(const ProcArgs& args, std::size_t i);
+const std::string& argText(const ProcArgs& args, std::size_t i);
+
+// Each subsystem adds its procedures; registerAllProcedures calls them all.
+void registerStartupProcedures(ProcedureRegistry& r);
+void registerPersistenceProcedures(ProcedureRegistry& r);
+void registerAllProcedures(ProcedureRegistry& r);
+
+}  // namespace myu

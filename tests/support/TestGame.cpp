@@ -1,0 +1,49 @@
+#include "support/TestGame.h"
+
+#include <random>
+
+namespace myu::test {
+
+TestGame::TestGame() {
+  std::random_device rd;
+  folder = std::filesystem::temp_directory_path() /
+           ("myuruka-test-" + std::to_string(rd()) + std::to_string(rd()));
+  std::filesystem::create_directories(folder);
+  shell = std::make_unique<ScriptedShell>(out_, pathToUtf8(folder / "Desktop"));
+  windows.clock = &clock;
+  Services s{&dialogs, &clock, &random, shell.get(), &session, &windows};
+  game_ = std::make_unique<Game>(folder, s);
+}
+
+TestGame::~TestGame() {
+  game_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
+}
+
+void TestGame::put(const std::string& name, const std::string& utf8Text) {
+  auto b = toCp932(utf8Text);
+  putBytes(name, b ? *b : utf8Text);
+}
+
+void TestGame::putBytes(const std::string& name, const std::string& data) {
+  auto p = folder / u8path(name);
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream f(p, std::ios::binary | std::ios::trunc);
+  f.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+std::string TestGame::bytes(const std::string& name) const {
+  std::ifstream f(folder / u8path(name), std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+std::string TestGame::text(const std::string& name) const { return fromCp932Lossy(bytes(name)); }
+
+bool TestGame::exists(const std::string& name) const {
+  return std::filesystem::exists(folder / u8path(name));
+}
+
+}  // namespace myu::test

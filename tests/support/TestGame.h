@@ -1,0 +1,48 @@
+// A game object with scripted services in a fresh temporary program folder.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "startup/Game.h"
+#include "startup/Sjis.h"
+#include "testsupport/Scripted.h"
+
+namespace myu::test {
+
+class TestGame {
+ public:
+  TestGame();
+  ~TestGame();
+
+  Game& game() { return *game_; }
+  GameState& st() { return game_->st; }
+  std::string transcript() const { return out_.str(); }
+  void clearTranscript() { out_.str(""); }
+
+  // Writes a file of the program folder: text converted to code page 932.
+  void put(const std::string& name, const std::string& utf8Text);
+  void putBytes(const std::string& name, const std::string& bytes);
+  // The bytes of a file of the program folder ("" when missing).
+  std::string bytes(const std::string& name) const;
+  // The file decoded from code page 932.
+  std::string text(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+  std::ostringstream out_;
+  ScriptedDialogs dialogs{out_};
+  ScriptedClock clock;
+  ScriptedRandom random{out_};
+  std::unique_ptr<ScriptedShell> shell;
+  ScriptedSession session{out_};
+  ScriptedWindowHost windows{out_};
+  std::filesystem::path folder;
+
+ private:
+  std::unique_ptr<Game> game_;
+};
+
+}  // namespace myu::test
