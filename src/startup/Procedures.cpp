@@ -23,6 +23,12 @@ const std::string& argText(const ProcArgs& args, std::size_t i) {
 void registerAllProcedures(ProcedureRegistry& r) {
   registerStartupProcedures(r);
   registerPersistenceProcedures(r);
+  registerPetWindowProcedures(r);
+  registerStatusProcedures(r);
+  registerEventProcedures(r);
+  registerFeedingProcedures(r);
+  registerWordProcedures(r);
+  registerMemorialProcedures(r);
 }
 
 }  // namespace myu

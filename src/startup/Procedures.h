@@ -36,6 +36,12 @@ const std::string& argText(const ProcArgs& args, std::size_t i);
 // Each subsystem adds its procedures; registerAllProcedures calls them all.
 void registerStartupProcedures(ProcedureRegistry& r);
 void registerPersistenceProcedures(ProcedureRegistry& r);
+void registerPetWindowProcedures(ProcedureRegistry& r);
+void registerStatusProcedures(ProcedureRegistry& r);
+void registerEventProcedures(ProcedureRegistry& r);
+void registerFeedingProcedures(ProcedureRegistry& r);
+void registerWordProcedures(ProcedureRegistry& r);
+void registerMemorialProcedures(ProcedureRegistry& r);
 void registerAllProcedures(ProcedureRegistry& r);
 
 }  // namespace myu

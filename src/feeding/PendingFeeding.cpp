@@ -1,0 +1,5 @@
+#include "feeding/Feeding.h"
+
+namespace myu {
+void showFeedingWindow(Game&) {}
+}  // namespace myu

@@ -1,0 +1,5 @@
+#include "memorial/Memorial.h"
+
+namespace myu {
+void showDeathWindow(Game&) {}
+}  // namespace myu

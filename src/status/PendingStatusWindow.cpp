@@ -1,0 +1,5 @@
+#include "status/StatusWindow.h"
+
+namespace myu {
+void showStatusWindow(Game&) {}
+}  // namespace myu

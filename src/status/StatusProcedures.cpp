@@ -1,0 +1,7 @@
+#include "startup/Procedures.h"
+
+namespace myu {
+
+void registerStatusProcedures(ProcedureRegistry& r) { (void)r; }
+
+}  // namespace myu
