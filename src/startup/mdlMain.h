@@ -14,6 +14,10 @@
 
 namespace myu {
 
+// The program's start: single instance, loading the save (or the first profile), the absence
+// check, and the pet window shown. Returns when the pet window shows or start-up ends.
+void Main(Game& g);
+
 // Appends the line to KivoError.log and shows the error box.
 void ErrorHandle(Game& g, std::int32_t number, const std::string& description,
                  const std::string& title, const std::string& label);
