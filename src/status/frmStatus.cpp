@@ -357,7 +357,8 @@ void frmStatus::TitleHantei() {
     if (s.battleCount > 0) {
       const auto rate =
           chk::idiv<std::int32_t>(chk::mul<std::int32_t>(s.battleWinCount, 100), s.battleCount);
-      if (rate > 80 && s.battleCount > 30) flags[17] = 1;
+      // The rule only ever raises the title: a count the titles window has added to stays.
+      if (rate > 80 && s.battleCount > 30 && flags[17] < 1) flags[17] = 1;
     }
   });
 }
