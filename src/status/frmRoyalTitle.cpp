@@ -162,10 +162,11 @@ void frmRoyalTitle::fldTitle_Click(int index) {
 bool frmRoyalTitle::Form_QueryUnload() {
   guarded(game_, "frmRoyalTitle/Form_QueryUnload ", [&] {
     std::int16_t menuType = 0;
-    if (fSave_UserData(game_, menuType)) {
-      if (Form* status = game_.findForm("frmStatus")) game_.show(*status);
-      PRE_VIEW(game_, 0, *this);
-    }
+    const bool saved = fSave_UserData(game_, menuType);
+    // The status window comes back even when the save failed (the failure was reported):
+    // otherwise no window of the program would be left on the screen.
+    if (Form* status = game_.findForm("frmStatus")) game_.show(*status);
+    if (saved) PRE_VIEW(game_, 0, *this);
   });
   return false;
 }

@@ -451,12 +451,15 @@ void frmStatus::CopyCopy_Click() {
           mb::kExclamation);
       return;
     }
+    std::error_code ec;
+    // Without a desktop folder there is nowhere to put the copy (never the working folder).
+    if (desktop.empty() || !std::filesystem::is_directory(u8path(desktop), ec))
+      raise(err::kPathNotFound);
     const auto langFrom = game_.file(langName);
     const auto iniFrom = game_.userIni();
     const auto dir = u8path(desktop);
     const auto langTo = dir / u8path(langName);
     const auto kvoTo = dir / u8path(kvoName);
-    std::error_code ec;
     if (!std::filesystem::is_regular_file(langFrom, ec) ||
         !std::filesystem::is_regular_file(iniFrom, ec))
       raise(err::kFileNotFound);
