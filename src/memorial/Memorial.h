@@ -6,5 +6,7 @@ class Game;
 
 // Opens the death window modally (the pet window's picture clock calls it when hp ≤ 0).
 void showDeathWindow(Game& g);
+// Opens the hall of fame of the dead pets (not modal).
+void showHallOfFame(Game& g);
 
 }  // namespace myu

@@ -25,6 +25,7 @@ void registerAllProcedures(ProcedureRegistry& r) {
   registerPersistenceProcedures(r);
   registerPetWindowProcedures(r);
   registerStatusProcedures(r);
+  registerStatusWindowProcedures(r);
   registerEventProcedures(r);
   registerFeedingProcedures(r);
   registerWordProcedures(r);

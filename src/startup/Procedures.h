@@ -38,6 +38,7 @@ void registerStartupProcedures(ProcedureRegistry& r);
 void registerPersistenceProcedures(ProcedureRegistry& r);
 void registerPetWindowProcedures(ProcedureRegistry& r);
 void registerStatusProcedures(ProcedureRegistry& r);
+void registerStatusWindowProcedures(ProcedureRegistry& r);
 void registerEventProcedures(ProcedureRegistry& r);
 void registerFeedingProcedures(ProcedureRegistry& r);
 void registerWordProcedures(ProcedureRegistry& r);

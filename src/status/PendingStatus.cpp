@@ -2,7 +2,9 @@
 #include "status/mdlChange.h"
 
 namespace myu {
-bool plusSTATUSpar(Game&, std::int16_t&) { return true; }
+bool plusSTATUSpar(Game&, std::int16_t&) {
+  return true;
+}
 void plusTYPEo(Game&) {}
 void plusTYPEs(Game&) {}
 void plusTYPEu(Game&) {}
@@ -11,7 +13,11 @@ void plusTYPEw(Game&) {}
 void plusTYPEm(Game&) {}
 void plusTYPEa(Game&) {}
 void plusTYPEn(Game&) {}
-std::string CONDITIONsNOTATION(std::int32_t) { return ""; }
+std::string CONDITIONsNOTATION(std::int32_t) {
+  return "";
+}
 void CHANGEsCONDITION(Game&) {}
-bool CONDITIONsCONTOROL(Game&) { return true; }
+bool CONDITIONsCONTOROL(Game&) {
+  return true;
+}
 }  // namespace myu

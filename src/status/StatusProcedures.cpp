@@ -2,6 +2,8 @@
 
 namespace myu {
 
-void registerStatusProcedures(ProcedureRegistry& r) { (void)r; }
+void registerStatusProcedures(ProcedureRegistry& r) {
+  (void)r;
+}
 
 }  // namespace myu

@@ -5,5 +5,7 @@ namespace myu {
 class Game;
 
 void showStatusWindow(Game& g);
+// Opens the royal titles window on its own (the status window opens it from its title button).
+void showRoyalTitleWindow(Game& g);
 
 }  // namespace myu

@@ -336,6 +336,16 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
       out_ << "expect FAILED: " << w[1] << " is " << quoteText(actual) << ", expected "
            << quoteText(w[2]) << "\n";
     }
+  } else if (cmd == "expectfile") {
+    // expectfile NAME True|False: whether a file of the program folder exists.
+    need(2);
+    std::error_code ec;
+    std::string actual = std::filesystem::exists(game().file(w[1]), ec) ? "True" : "False";
+    if (actual != w[2]) {
+      failed_ = true;
+      out_ << "expect FAILED: file " << w[1] << " exists is " << actual << ", expected " << w[2]
+           << "\n";
+    }
   } else if (cmd == "show") {
     need(1);
     std::ifstream f(game().file(w[1]), std::ios::binary);

@@ -1,5 +1,0 @@
-#include "memorial/Memorial.h"
-
-namespace myu {
-void showDeathWindow(Game&) {}
-}  // namespace myu

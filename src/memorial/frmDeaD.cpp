@@ -1,0 +1,224 @@
+#include "memorial/frmDeaD.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "persistence/mdliniFile.h"
+#include "startup/Checked.h"
+#include "startup/FileNames.h"
+#include "startup/mdlMain.h"
+
+namespace myu {
+
+namespace {
+
+constexpr int kWidth = 9000, kHeight = 6000;
+constexpr std::array<int, 4> kLineHeight = {360, 360, 600, 600};
+constexpr int kGap = 10;
+constexpr int kRollStep = 35;
+
+struct LastWords {
+  const char* cause;
+  const char* words;
+};
+
+const std::array<LastWords, 15> kLastWords = {{
+    {"戦闘中に死亡", "『このゲーム戦闘で死んだら死にっぱなし…か…ぐふっ。』"},
+    {"笑い死に", "『明日からキノコは残さずに食べろ！』"},
+    {"下痢による脱水症状", "『まず最初にトイレの位置を確認するように。』"},
+    {"孤独死", "『君に会えなくて寂しくて…。』"},
+    {"餓死", "『なんでもいいからなにか食べたかった。』"},
+    {"飼い主ふんずけ死", "『おれの事は気にするな、上を向いて歩け。』"},
+    {"飛行機事故死", "『おれは飛行機の事故にあったんじゃない！挑んだんだ！！』"},
+    {"行方不明", "『もぉオレのことは探さないで下さい……』"},
+    {"毒殺", "『喩え毒が盛られていても、俺は飼い主の出した餌は食べる。』"},
+    {"食われた", "『だから焼き鳥なんて嫌いなんだよ…。』"},
+    {"急逝中毒死", "『酒…、酒…。オレの体には血の変わりにワインが流れてるのよ。うふ。』"},
+    {"禁断症状", "『薬…！ 薬…！ 薬…！ 薬…！！！！！』"},
+    {"アオウミダケ死", "『挑戦。その言葉をのこせただけでオレは満足だった…。』"},
+    {"体調悪化死", "『調子が悪い・・・。死ぬほど調子が悪いとはこのことさ･･･。』"},
+    {"浦島太郎の煙", "『ほんの一瞬垣間見た、未来のオレはすごいぜ・・・。』"},
+}};
+
+std::string lineName(int k) {
+  return "Label" + std::to_string(k);
+}
+
+}  // namespace
+
+std::string lastWords(const std::string& deadType, const std::string& userName) {
+  if (deadType == "改造手術失敗")
+    return "『" + userName + "が俺の中身を弄くったみたい。しかも失敗した。うぅ。』";
+  for (const auto& row : kLastWords)
+    if (deadType == row.cause) return row.words;
+  return "『最悪の飼い主だった。』";
+}
+
+std::string willFileName(const std::string& folderUtf8, const std::string& petName,
+                         const DateTime& death) {
+  char date[32];
+  std::snprintf(date, sizeof date, "%02d月%02d日没", death.month, death.day);
+  const std::string base = petName + "の遺言" + date;
+  const auto folder = u8path(folderUtf8);
+  std::error_code ec;
+  std::string name = base + ".dat";
+  for (int i = 0; std::filesystem::exists(folder / u8path(name), ec); ++i)
+    name = base + std::to_string(i) + ".dat";
+  return name;
+}
+
+frmDeaD::frmDeaD(Game& g) : Form(g, kName) {
+  me().width = kWidth;
+  me().height = kHeight;
+  Control& pic = add("Picture", "Picture1");
+  pic.width = kWidth;
+  pic.height = kHeight;
+  pic.backColor = 0x000000;
+  for (int k = 1; k <= 4; ++k) {
+    Control& line = add("Label", lineName(k), "Picture1");
+    line.visible = false;
+    line.opaque = false;
+    line.multiLine = k >= 3;
+    line.width = kWidth;
+    line.height = kLineHeight[static_cast<std::size_t>(k) - 1];
+    line.fontSize = 12;
+  }
+  addTimer("Timer1", 3000, [this] { Timer1_Timer(); });
+  addTimer("Timer2", 300, [this] { Timer2_Timer(); });
+  on("Label1", Event::Click, [this](const EventArgs&) {
+    if (ended) game_.unload(*this);
+  });
+  on("Picture1", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+}
+
+void frmDeaD::Form_Load() {
+  guarded(game_, "frmDead/Form_Load ", [&] {
+    ActiveKivoMain(game_, false);
+    timer("Timer1")->enabled = false;
+    timer("Timer2")->interval = 300;
+    timer("Timer2")->enabled = true;
+
+    me().width = kWidth;
+    me().height = kHeight;
+    Control& pic = ctl("Picture1");
+    std::error_code ec;
+    const auto background = game_.folder() / "Img" / "ending.bmp";
+    if (std::filesystem::is_regular_file(background, ec)) pic.picture = pathToUtf8(background);
+
+    const GameState& s = game_.st;
+    ctl("Label1").caption = s.petName + "はその短い人生を";
+    ctl("Label2").caption = s.userName + "と一緒に過ごした。";
+    ctl("Label3").caption = "数日後忘れたように出てきた\r\n" + s.petName + "の日記には…";
+    ctl("Label4").caption = lastWords(s.deadType, s.userName) + "\r\nと書き記してあった…";
+    for (int k = 1; k <= 4; ++k) {
+      Control& line = ctl(lineName(k));
+      line.visible = false;
+      line.foreColor = 0x000000;
+    }
+    brightness = 0;
+    rollTop = chk::narrow<std::int16_t>(pic.height - ctl("Label1").height);
+    ctl("Label1").top = rollTop;
+  });
+}
+
+void frmDeaD::Timer2_Timer() {
+  guarded(game_, "frmDead/Timer2_Timer ", [&] {
+    const Control& pic = ctl("Picture1");
+    int offset = 0;  // heights and gaps of the lines above line k
+    for (int k = 1; k <= 4; ++k) {
+      Control& line = ctl(lineName(k));
+      const int lo = 50 * (k - 1);
+      if (brightness >= lo && brightness <= 255 + lo) {
+        const int grey = brightness - lo;
+        line.foreColor = rgb(grey, grey, grey);
+      }
+      const int top = rollTop + offset;
+      if (top <= pic.height && top + line.height > 0) {
+        line.top = top;
+        line.left = 0;
+        line.visible = true;
+      } else if (top + line.height <= 0) {
+        line.visible = false;  // it has left the picture
+      }
+      offset += line.height + kGap;
+    }
+    chk::addTo(brightness, 2);
+    chk::subFrom(rollTop, kRollStep);
+    if (rollTop < -(offset - kGap)) {
+      timer("Timer2")->enabled = false;
+      timer("Timer1")->interval = 3000;
+      timer("Timer1")->enabled = true;
+    }
+  });
+}
+
+void frmDeaD::Timer1_Timer() {
+  guarded(game_, "frmDead/Form_Load ", [&] {
+    timer("Timer1")->interval = 10000;
+    if (ended) {
+      game_.unload(*this);
+      return;
+    }
+    const Control& pic = ctl("Picture1");
+    Control& line = ctl("Label1");
+    line.visible = true;
+    line.foreColor = rgb(200, 80, 80);
+    line.caption = "GAME  OVER";
+    line.left = (pic.width - line.width) / 2;
+    line.top = pic.height / 2 - line.height / 2;
+    ended = true;
+  });
+}
+
+bool frmDeaD::Form_QueryUnload() {
+  bool cancel = false;
+  guarded(game_, "frmDead/Form_QueryUnload ", [&] {
+    GameState& s = game_.st;
+    if (!ended) {
+      s.answer2 = static_cast<std::int16_t>(game_.MsgBox("終了しますか？", mb::kYesNo, "確認"));
+      if (s.answer2 == mb::kNo) {
+        cancel = true;
+        return;
+      }
+      ended = true;
+    }
+    for (auto* t : timers()) t->enabled = false;
+    endOfLife();
+  });
+  if (cancel) return true;
+  return false;
+}
+
+// The end-of-life steps. The pet's record is never lost: the save and the language file are
+// touched only after every record is written, and the save goes only once the will exists.
+bool frmDeaD::endOfLife() {
+  GameState& s = game_.st;
+  game_.lang1.close();
+  game_.lang3.close();
+  if (!WriteDeadPet(game_) || !WriteRoyalTitle(game_) || !WriteProtect(game_)) return false;
+  game_.lang1.close();
+  game_.lang3.close();
+
+  std::error_code ec;
+  const std::string langName = s.petName + ".dat";
+  const bool hasLanguageFile =
+      isSafeFileName(langName) && std::filesystem::is_regular_file(game_.file(langName), ec);
+  if (hasLanguageFile) {
+    const std::string will = willFileName(pathToUtf8(game_.folder()), s.petName, game_.now());
+    std::filesystem::rename(game_.file(langName), game_.file(will), ec);
+    if (ec) raise(err::kPathFileAccess);
+  }
+  std::filesystem::remove(game_.userIni(), ec);
+  if (ec) raise(err::kPathFileAccess);
+
+  s.answer1 = static_cast<std::int16_t>(game_.MsgBox("さらばっ！", mb::kOkOnly));
+  if (game_.petWindow().mainFormLoaded()) {
+    s.hp = 0;
+    if (Form* main = game_.findForm("frmKivoMain")) game_.unload(*main);
+  }
+  return true;
+}
+
+}  // namespace myu

@@ -1,5 +1,0 @@
-#include "status/StatusWindow.h"
-
-namespace myu {
-void showStatusWindow(Game&) {}
-}  // namespace myu

@@ -1,0 +1,28 @@
+// The royal titles window: the 26 titles as read-only check boxes, ticked when earned, with a
+// hint for each and the number earned. Closing it saves the game.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "startup/Form.h"
+
+namespace myu {
+
+class frmRoyalTitle : public Form {
+ public:
+  static constexpr const char* kName = "frmRoyalTitle";
+  explicit frmRoyalTitle(Game& g);
+
+  void Form_Load() override;
+  bool Form_QueryUnload() override;
+  void fldTitle_Click(int index);
+
+ private:
+  bool loadedFlag_ = false;
+  // The state each box was given on load; a click always puts it back.
+  std::array<int, 26> shownValue_{};
+};
+
+}  // namespace myu

@@ -1,0 +1,503 @@
+#include "status/frmStatus.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "memorial/frmDendou.h"
+#include "persistence/mdliniFile.h"
+#include "startup/Checked.h"
+#include "startup/FileNames.h"
+#include "startup/Sjis.h"
+#include "startup/mdlMain.h"
+#include "status/frmRoyalTitle.h"
+#include "status/mdlChange.h"
+#include "words/mdlLang.h"
+
+namespace myu {
+
+namespace {
+
+const std::array<const char*, 10> kAlcoholRanks = {"1 酒好き",
+                                                   "2 かなりの酒好き",
+                                                   "3 ひまさえあれば飲んでいる",
+                                                   "4 キッチンドランカー",
+                                                   "5 いつでも酩酊状態",
+                                                   "6 泥酔状態",
+                                                   "7 意識不明はあたりまえ",
+                                                   "8 死ぬまでぐてんぐてん",
+                                                   "9 急逝＆慢性＆真性アルコール中毒",
+                                                   "10 幻のチキンドランカー"};
+
+const std::array<const char*, 10> kJunkRanks = {"1 中毒初心者",
+                                                "2 初期中毒症状",
+                                                "3 幻惑幻視幻聴発生",
+                                                "4 床から小人はあたりまえ",
+                                                "5 痛覚感覚並行感覚麻痺",
+                                                "6 誇大妄想分裂症状",
+                                                "7 夢想状態兼Ｒ指定",
+                                                "8 末期中毒症状",
+                                                "9 廃人",
+                                                "10 平和と拒絶"};
+
+std::string rankText(const std::array<const char*, 10>& ranks, std::int32_t level) {
+  if (level <= 0) return {};
+  return ranks[static_cast<std::size_t>(level > 10 ? 10 : level) - 1];
+}
+
+// Directions clockwise from the top: x and y steps (diagonals move along both axes).
+constexpr std::array<std::pair<int, int>, 8> kDirections = {
+    {{0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}}};
+
+constexpr int kChartHeight = 2400;  // twips
+
+// The friends window, while it is open.
+Form* friendsWindow(Game& g) {
+  return g.findForm("frmFriend");
+}
+
+}  // namespace
+
+std::string alcoholRankText(std::int32_t alcohol) {
+  return rankText(kAlcoholRanks, alcohol);
+}
+std::string junkRankText(std::int32_t junk) {
+  return rankText(kJunkRanks, junk);
+}
+
+ChartPoints radarValuePoints(int boxHeight, const std::array<std::int16_t, 8>& counters) {
+  const int c = boxHeight / 2;
+  const int r = boxHeight - 200 - c;
+  ChartPoints pts;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const double v = counters[i];
+    const auto [dx, dy] = kDirections[i];
+    int step = 0;
+    if (dx == 0 || dy == 0) {
+      step = static_cast<int>(std::floor(v / 100.0 * r));
+    } else {
+      step = static_cast<int>(std::floor(r / std::sqrt(2.0) * v / 100.0));
+    }
+    pts.emplace_back(c + dx * step, c + dy * step);
+  }
+  return pts;
+}
+
+ChartPoints radarOutlinePoints(int boxHeight) {
+  const int c = boxHeight / 2;
+  const int r = boxHeight - 200 - c;
+  const int d = static_cast<int>(std::lround(r / std::sqrt(2.0)));
+  ChartPoints pts;
+  for (const auto& [dx, dy] : kDirections) {
+    const int step = (dx == 0 || dy == 0) ? r : d;
+    pts.emplace_back(c + dx * step, c + dy * step);
+  }
+  return pts;
+}
+
+std::string formatVersion(float version) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(version));
+  std::string s = buf;
+  auto point = s.find('.');
+  while (s.size() > point + 2 && s.back() == '0') s.pop_back();
+  if (s == "-0.0") s = "0.0";
+  return s;
+}
+
+frmStatus::frmStatus(Game& g) : Form(g, kName) {
+  me().caption = "ちょうしはいかがかしら？";
+  me().width = 9600;
+  me().height = 7200;
+
+  add("Picture", "KAO_Pic");
+  ctl("KAO_Pic").left = 120;
+  ctl("KAO_Pic").top = 120;
+  ctl("KAO_Pic").width = 1440;
+  ctl("KAO_Pic").height = 1440;
+
+  // Field labels: caption beside each value, in rows of two columns.
+  struct Field {
+    const char* name;
+    const char* label;
+  };
+  const Field left[] = {{"petname", "名前"},   {"fldpettype", "タイプ"},
+                        {"modeltype", "型"},   {"ver", "ver"},
+                        {"hp", "HP"},          {"maxhp", "最大HP"},
+                        {"mp", "MP"},          {"maxmp", "最大MP"},
+                        {"power", "力"},       {"defense", "守り"},
+                        {"speed", "素早さ"},   {"luck", "運"},
+                        {"condition", "調子"}, {"happy", "幸福度"},
+                        {"manpuku", "満腹度"}, {"lastrecnum", "言葉"},
+                        {"intel", "知力"},     {"totalday", "日数"}};
+  const Field right[] = {
+      {"uname", "飼い主"},      {"sex", "性別"},          {"age", "年齢"},
+      {"utype", "タイプ"},      {"fldTYPEo", "オタク"},   {"fldTYPEs", "スケベ"},
+      {"fldTYPEu", "疑い深い"}, {"fldTYPEy", "ヤンチャ"}, {"fldTYPEw", "ワイルド"},
+      {"fldTYPEm", "まじめ"},   {"fldTYPEa", "甘えん坊"}, {"fldTYPEn", "なまけもの"}};
+  auto place = [this](const Field& f, int x, int y) {
+    Control& cap = add("Label", std::string("lbl_") + f.name);
+    cap.caption = f.label;
+    cap.left = x;
+    cap.top = y;
+    cap.width = 900;
+    cap.height = 255;
+    Control& v = add("Label", f.name);
+    v.left = x + 960;
+    v.top = y;
+    v.width = 1500;
+    v.height = 255;
+  };
+  int y = 1680;
+  for (const Field& f : left) {
+    place(f, 120, y);
+    y += 270;
+  }
+  y = 120;
+  for (const Field& f : right) {
+    place(f, 2760, y);
+    y += 270;
+  }
+  Control& mailCap = add("Label", "lbl_mail");
+  mailCap.caption = "メール";
+  mailCap.left = 2760;
+  mailCap.top = y;
+  mailCap.width = 900;
+  mailCap.height = 255;
+  Control& mail = add("TextBox", "mail");
+  mail.left = 3720;
+  mail.top = y;
+  mail.width = 2400;
+  mail.height = 285;
+
+  add("Frame", "fldALCOHOL").caption = "アルコール";
+  ctl("fldALCOHOL").visible = false;
+  ctl("fldALCOHOL").left = 2760;
+  ctl("fldALCOHOL").top = y + 360;
+  ctl("fldALCOHOL").width = 3360;
+  ctl("fldALCOHOL").height = 600;
+  add("Label", "aLco", "fldALCOHOL");
+  ctl("aLco").left = 120;
+  ctl("aLco").top = 240;
+  ctl("aLco").width = 3120;
+  ctl("aLco").height = 255;
+  add("Frame", "fldJUNK").caption = "薬物";
+  ctl("fldJUNK").visible = false;
+  ctl("fldJUNK").left = 2760;
+  ctl("fldJUNK").top = y + 1020;
+  ctl("fldJUNK").width = 3360;
+  ctl("fldJUNK").height = 600;
+  add("Label", "fld_junkRANK", "fldJUNK");
+  ctl("fld_junkRANK").left = 120;
+  ctl("fld_junkRANK").top = 240;
+  ctl("fld_junkRANK").width = 3120;
+  ctl("fld_junkRANK").height = 255;
+
+  Control& chart = add("Chart", "Picture1");
+  chart.left = 6480;
+  chart.top = 120;
+  chart.width = 2600;  // made square when the chart is drawn
+  chart.height = kChartHeight;
+
+  struct Button {
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+  };
+  const Button buttons[] = {
+      {"Command1", "OK", "ステータスを閉じます。"},
+      {"select1btn", "友達のペット", "お友達のペットが居れば遊ぶ事ができます。"},
+      {"deadpetBtn", "死んだペットの墓", "今までに飼ったペットの記録です。"},
+      {"Command2", "覚えた言葉の復習", "ペットが覚えた言葉一覧です。"},
+      {"CopyCopy", "分身作成", "ペットを友達の所に送るためにディスクトップにクローンを作ります"},
+      {"fldRoyaltitle", "称          号", "あなたが飼ったペットが今までに獲得した称号です。"}};
+  y = 2760;
+  for (const Button& b : buttons) {
+    Control& c = add("Button", b.name);
+    c.caption = b.caption;
+    c.tooltip = b.tooltip;
+    c.left = 6600;
+    c.top = y;
+    c.width = 2400;
+    c.height = 375;
+    y += 435;
+  }
+
+  on("Command1", Event::Click, [this](const EventArgs&) { Command1_Click(); });
+  on("Command2", Event::Click, [this](const EventArgs&) { Command2_Click(); });
+  on("select1btn", Event::Click, [this](const EventArgs&) { select1btn_Click(); });
+  on("deadpetBtn", Event::Click, [this](const EventArgs&) { deadpetBtn_Click(); });
+  on("CopyCopy", Event::Click, [this](const EventArgs&) { CopyCopy_Click(); });
+  on("fldRoyaltitle", Event::Click, [this](const EventArgs&) { fldRoyaltitle_Click(); });
+  on("mail", Event::Change, [this](const EventArgs&) { mail_Change(); });
+
+  auto sub = [this](const char* name, void (frmStatus::*fn)()) {
+    procedure(name, [this, fn](const std::vector<std::string>&) -> std::optional<std::string> {
+      (this->*fn)();
+      return std::nullopt;
+    });
+  };
+  sub("writeStatusForm", &frmStatus::writeStatusForm);
+  sub("WritefldAlcohol", &frmStatus::WritefldAlcohol);
+  sub("WritefldJunk", &frmStatus::WritefldJunk);
+  sub("visibleBtnHantei", &frmStatus::visibleBtnHantei);
+  sub("TitleHantei", &frmStatus::TitleHantei);
+  sub("exPolygon", &frmStatus::exPolygon);
+}
+
+void frmStatus::Form_Load() {
+  guarded(game_, "frmStatus/Form_Load ", [&] {
+    if (Form* main = game_.findForm("frmKivoMain")) game_.hide(*main);
+    ActiveKivoMain(game_, false);
+    ClampStatus(game_.st);
+    if (WriteProfile(game_)) {
+      GetUserProfile(game_);
+      writeStatusForm();
+      visibleBtnHantei();
+      exPolygon();
+    }
+  });
+}
+
+std::int64_t frmStatus::daysSinceBirth() {
+  auto born = DateTime::parse(game_.st.startTime);
+  if (!born) raise(err::kTypeMismatch);
+  return daysBetween(*born, game_.now());
+}
+
+void frmStatus::writeStatusForm() {
+  guarded(game_, "frmStatus/writeStatusForm ", [&] {
+    const GameState& s = game_.st;
+    if (Form* main = game_.findForm("frmKivoMain"))
+      if (Control* image = main->find("Image1")) ctl("KAO_Pic").picture = image->picture;
+    wordCount_ = OPENDAT1(game_);
+    ctl("petname").caption = s.petName;
+    ctl("fldpettype").caption = s.petType;
+    ctl("hp").caption = std::to_string(s.hp);
+    ctl("mp").caption = std::to_string(s.mp);
+    ctl("maxhp").caption = std::to_string(s.maxHp);
+    ctl("maxmp").caption = std::to_string(s.maxMp);
+    ctl("power").caption = std::to_string(s.power);
+    ctl("defense").caption = std::to_string(s.defense);
+    ctl("speed").caption = std::to_string(s.speed);
+    ctl("luck").caption = std::to_string(s.luck);
+    ctl("modeltype").caption = s.petModel;
+    ctl("condition").caption = CONDITIONsNOTATION(s.condition);
+    ctl("happy").caption = std::to_string(s.happy);
+    ctl("manpuku").caption = std::to_string(s.manpuku);
+    ctl("lastrecnum").caption = std::to_string(wordCount_) + "コ";
+    ctl("intel").caption = std::to_string(chk::add<std::int32_t>(wordCount_, s.brain));
+    ctl("totalday").caption = std::to_string(daysSinceBirth()) + "日";
+    ctl("ver").caption = formatVersion(s.petVer);
+    ctl("uname").caption = s.userName;
+    ctl("sex").caption = s.userSex;
+    ctl("age").caption = s.userAge;
+    ctl("utype").caption = s.userType;
+    ctl("mail").text = s.userMail;
+    const char* counters[] = {"fldTYPEo", "fldTYPEs", "fldTYPEu", "fldTYPEy",
+                              "fldTYPEw", "fldTYPEm", "fldTYPEa", "fldTYPEn"};
+    for (int i = 0; i < kPersonalityCount; ++i)
+      ctl(counters[i]).caption = std::to_string(s.personality(i));
+    if (s.alcohol > 0) WritefldAlcohol();
+    if (s.junk > 0) WritefldJunk();
+  });
+}
+
+void frmStatus::WritefldAlcohol() {
+  guarded(game_, "frmStatus/WritefldAlcohol ", [&] {
+    ctl("fldALCOHOL").visible = true;
+    ctl("aLco").caption = alcoholRankText(game_.st.alcohol);
+  });
+}
+
+void frmStatus::WritefldJunk() {
+  guarded(game_, "frmStatus/WritefldJunk ", [&] {
+    ctl("fldJUNK").visible = true;
+    ctl("fld_junkRANK").caption = junkRankText(game_.st.junk);
+  });
+}
+
+void frmStatus::visibleBtnHantei() {
+  guarded(game_, "frmStatus/visibleBtnHantei ", [&] {
+    const GameState& s = game_.st;
+    // A pet without a maximum HP is never ready (the ratio would divide by zero).
+    const bool ready = s.hp > 0 && s.maxHp > 0 &&
+                       static_cast<double>(s.hp) / static_cast<double>(s.maxHp) >= 0.3 &&
+                       s.condition >= -3 && s.hp >= 30;
+    ctl("select1btn").enabled = ready;
+    DeadPetRecord first;
+    if (GetDeadPet(game_, 1, first) != 0) ctl("deadpetBtn").enabled = first.petNAME != "Error";
+    ctl("Command2").enabled = wordCount_ >= 1;
+  });
+}
+
+void frmStatus::TitleHantei() {
+  guarded(game_, "frmStatus/TitleHantei ", [&] {
+    GameState& s = game_.st;
+    auto& flags = s.titleFlags;
+    const std::int64_t days = daysSinceBirth();
+    std::int32_t& nagaiki = flags[8];
+    if (days >= 30 && nagaiki < 1) {
+      nagaiki = 1;
+    } else if (days >= 50 && nagaiki < 2) {
+      nagaiki = 2;
+    } else if (days >= 60 && nagaiki < 3) {
+      nagaiki = 3;
+    }
+    const std::int32_t words = wordCount_;
+    std::int32_t& monoshiri = flags[16];
+    static constexpr std::array<std::int32_t, 8> kWords = {50, 100, 200, 300, 500, 700, 800, 1000};
+    for (std::int32_t level = 1; level <= 8; ++level) {
+      if (monoshiri < level && words >= kWords[static_cast<std::size_t>(level) - 1]) {
+        monoshiri = level;
+        break;
+      }
+    }
+    if (s.battleCount > 0) {
+      const auto rate =
+          chk::idiv<std::int32_t>(chk::mul<std::int32_t>(s.battleWinCount, 100), s.battleCount);
+      // The rule only ever raises the title: a count the titles window has added to stays.
+      if (rate > 80 && s.battleCount > 30 && flags[17] < 1) flags[17] = 1;
+    }
+  });
+}
+
+void frmStatus::exPolygon() {
+  guarded(game_, "frmStatus/exPolygon ", [&] {
+    Control& box = ctl("Picture1");
+    if (box.width != box.height) box.width = box.height;
+    std::array<std::int16_t, 8> counters{};
+    for (int i = 0; i < kPersonalityCount; ++i)
+      counters[static_cast<std::size_t>(i)] = game_.st.personality(i);
+    ChartPoints pts = radarOutlinePoints(box.height);
+    ChartPoints values = radarValuePoints(box.height, counters);
+    pts.insert(pts.end(), values.begin(), values.end());
+    box.points = std::move(pts);
+  });
+}
+
+void frmStatus::Command1_Click() {
+  game_.unload(*this);
+}
+
+void frmStatus::Command2_Click() {
+  guarded(game_, "frmStatus/Command2_Click ", [&] {
+    Form* friends = friendsWindow(game_);
+    const bool friendsShown = friends != nullptr && friends->shown;
+    game_.hide(*this);
+    if (friendsShown) game_.hide(*friends);
+    showLangEdit(game_);
+    if (friendsShown) {
+      if (Form* again = friendsWindow(game_)) game_.show(*again);
+    }
+    if (!closed) game_.show(*this);
+  });
+}
+
+void frmStatus::select1btn_Click() {
+  // The friends window opens here (not modal) once it is part of the program.
+  guarded(game_, "frmStatus/select1btn_Click ", [&] {
+    if (Form* friends = friendsWindow(game_)) game_.show(*friends);
+  });
+}
+
+void frmStatus::deadpetBtn_Click() {
+  guarded(game_, "frmStatus/deadpetBtn_Click ", [&] { game_.show(game_.form<frmDendou>()); });
+}
+
+void frmStatus::fldRoyaltitle_Click() {
+  guarded(game_, "frmStatus/fldRoyaltitle_Click ", [&] {
+    TitleHantei();
+    game_.hide(*this);
+    game_.show(game_.form<frmRoyalTitle>());
+  });
+}
+
+void frmStatus::mail_Change() {
+  guarded(game_, "frmStatus/mail_Change ", [&] {
+    Control& mail = ctl("mail");
+    if (!fitsCp932(mail.text)) {
+      // The save file cannot hold this character: the box goes back to the stored text.
+      game_.MsgBox("その文字はメールに使えません。", mb::kExclamation);
+      mail.text = game_.st.userMail;
+      return;
+    }
+    game_.st.userMail = mail.text;
+  });
+}
+
+void frmStatus::CopyCopy_Click() {
+  guarded(game_, "frmStatus/CopyCopy_Click ", [&] {
+    GameState& s = game_.st;
+    if (game_.MsgBox(s.petName + "の分身を作成しますか？", mb::kQuestion + mb::kOkCancel) ==
+        mb::kCancel)
+      return;
+    const std::string desktop = CutAtNul(game_.services().shell->desktopFolder());
+    game_.lang1.close();
+    game_.lang3.close();
+
+    const std::string langName = s.petName + ".dat";
+    const std::string kvoName = s.userName + ".kvo";
+    if (!isSafeFileName(langName)) {
+      game_.MsgBox(
+          "ペットの名前「" + s.petName + "」はファイル名に使えないので、分身を作れません。",
+          mb::kExclamation);
+      return;
+    }
+    if (!isSafeFileName(kvoName)) {
+      game_.MsgBox(
+          "飼い主の名前「" + s.userName + "」はファイル名に使えないので、分身を作れません。",
+          mb::kExclamation);
+      return;
+    }
+    std::error_code ec;
+    // Without a desktop folder there is nowhere to put the copy (never the working folder).
+    if (desktop.empty() || !std::filesystem::is_directory(u8path(desktop), ec))
+      raise(err::kPathNotFound);
+    const auto langFrom = game_.file(langName);
+    const auto iniFrom = game_.userIni();
+    const auto dir = u8path(desktop);
+    const auto langTo = dir / u8path(langName);
+    const auto kvoTo = dir / u8path(kvoName);
+    if (!std::filesystem::is_regular_file(langFrom, ec) ||
+        !std::filesystem::is_regular_file(iniFrom, ec))
+      raise(err::kFileNotFound);
+
+    // Files already on the desktop are replaced only when the owner agrees.
+    std::string existing;
+    for (const auto& [path, name] : {std::pair{langTo, langName}, std::pair{kvoTo, kvoName}})
+      if (std::filesystem::exists(path, ec)) existing += "\r\n" + name;
+    if (!existing.empty()) {
+      s.answer1 = static_cast<std::int16_t>(game_.MsgBox(
+          "ディスクトップに同じ名前のファイルがあります。" + existing + "\r\n置き換えますか？",
+          mb::kYesNo + mb::kQuestion, "確認ウインドウ"));
+      if (s.answer1 != mb::kYes) return;
+    }
+    for (const auto& [from, to] : {std::pair{langFrom, langTo}, std::pair{iniFrom, kvoTo}}) {
+      std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, ec);
+      if (ec) raise(err::kPathFileAccess);
+    }
+
+    if (game_.MsgBox("分身をディスクトップに作りました。\r\n"
+                     "友達に分身ファイルを送る時についての注意事項を読みますか？",
+                     mb::kYesNo) == mb::kYes) {
+      const int result = game_.services().shell->open(pathToUtf8(game_.file("注意事項.txt")),
+                                                      pathToUtf8(game_.folder()));
+      if (result <= 32)
+        game_.MsgBox("指定されたファイルを開けません。\r\nエラー番号：" + std::to_string(result));
+    }
+    game_.unload(*this);
+  });
+}
+
+bool frmStatus::Form_QueryUnload() {
+  guarded(game_, "frmStatus/Form_QueryUnload ", [&] {
+    if (Form* friends = friendsWindow(game_)) game_.unload(*friends);
+    ActiveKivoMain(game_, true);
+    if (Form* main = game_.findForm("frmKivoMain")) game_.show(*main);
+  });
+  return false;
+}
+
+}  // namespace myu
