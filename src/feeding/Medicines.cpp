@@ -26,7 +26,7 @@ void frmServe::setUpMedicines() {
   auto enable = [this](const std::string& name, bool on, bool hidden) {
     Control& c = ctl(name);
     c.enabled = on;
-    if (!on && hidden) c.caption = "???";
+    if (hidden) c.caption = on ? hiddenCaptions_.at(name) : "???";
   };
   // Fractions of maxHp: a pet without maxHp has no such fraction and gets neither medicine.
   auto hpFractionBelow = [&](double limit) {

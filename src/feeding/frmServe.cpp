@@ -125,6 +125,10 @@ void frmServe::layOut() {
     x.tooltip = poisons[idx].second;
     x.enabled = false;
     x.left = 120, x.top = 240 + i * 450, x.width = 1560, x.height = 420;
+    if (i >= 7) {
+      hiddenCaptions_[p.name] = p.caption;
+      hiddenCaptions_[x.name] = x.caption;
+    }
   }
 
   Control& cancel = add("Button", "cancelbtn");

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,7 @@ class frmServe : public Form {
   void poison10();
 
   RecordFile food_;
+  std::map<std::string, std::string> hiddenCaptions_;  // captions shown once available
 };
 
 }  // namespace myu
