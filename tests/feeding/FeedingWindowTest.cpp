@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "feeding/FoodFolders.h"
+#include "feeding/FoodRecord.h"
+#include "feeding/frmServe.h"
+#include "startup/UserInput.h"
+#include "startup/VbError.h"
+#include "support/TestGame.h"
+
+namespace myu {
+namespace {
+
+std::string readFile(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+std::string fixture(const std::string& name) {
+  return readFile(std::filesystem::path(MYURUKA_TEST_DATA) / "feeding" / name);
+}
+
+class FeedingWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    t.st().petName = "ぴよ";
+    t.st().userName = "太郎";
+    t.st().hp = 100;
+    t.st().maxHp = 100;
+    t.st().mp = 10;
+    t.st().manpuku = 10;
+  }
+  // Opens the window (the scripted host returns at once) with neither random item drawn.
+  frmServe& open() {
+    t.random.queued = {2, 2};
+    frmServe& f = t.game().form<frmServe>();
+    t.game().show(f, true);
+    return f;
+  }
+  void pick(frmServe& f, const std::string& file, int dish) {
+    Control& files = f.ctl("File1");
+    auto it = std::find(files.items.begin(), files.items.end(), file);
+    ASSERT_NE(it, files.items.end()) << file;
+    userSelect(f, "File1", static_cast<int>(it - files.items.begin()));
+    if (dish >= 0) userSelect(f, "List1", dish);
+  }
+  void answers(std::initializer_list<int> a) { t.dialogs.answers.assign(a); }
+
+  test::TestGame t;
+};
+
+TEST_F(FeedingWindow, servingTakesOneServingFromTheRecordAndNothingElse) {
+  t.putBytes("food.krp", fixture("serving/before.krp"));
+  frmServe& f = open();
+  pick(f, "food.krp", 1);
+  EXPECT_EQ(f.ctl("Text1").text, "10");
+  EXPECT_EQ(f.ctl("Text2").text, "12");
+  answers({1});
+  userClick(f, "Command1");
+  EXPECT_EQ(t.bytes("food.krp"), fixture("serving/after.krp"));
+  EXPECT_EQ(t.st().manpuku, 22);
+  EXPECT_NE(t.transcript().find("ぴよは12 ポイント お腹いっぱいになりました。"), std::string::npos);
+  EXPECT_TRUE(f.closed);
+}
+
+TEST_F(FeedingWindow, cookingAppendsOneRecordAndSpendsMp) {
+  t.putBytes("food.krp", fixture("cooking/before.krp"));
+  t.st().mp = 200;
+  frmServe& f = open();
+  pick(f, "food.krp", -1);
+  EXPECT_TRUE(f.ctl("Command5").enabled);
+  answers({6, 1, 1, 1});
+  t.dialogs.inputs = {std::string("焼きそば")};
+  t.random.queued = {33, 30};
+  t.clearTranscript();
+  userClick(f, "Command5");
+  EXPECT_EQ(t.bytes("food.krp"), fixture("cooking/after.krp"));
+  EXPECT_EQ(t.st().mp, 50);
+  std::string tr = t.transcript();
+  EXPECT_NE(tr.find("満腹度は10 です。"), std::string::npos) << tr;
+  EXPECT_NE(tr.find("ＭＰを150消費しました。"), std::string::npos) << tr;
+  EXPECT_NE(tr.find("を\\r\\n4  個 料理しました。"), std::string::npos) << tr;
+  EXPECT_TRUE(f.closed);
+}
+
+TEST_F(FeedingWindow, damagedFileIsListedAsFarAsItCanBeRead) {
+  t.putBytes("food.krp", fixture("damaged/food.krp"));
+  frmServe& f = open();
+  pick(f, "food.krp", -1);
+  const auto& items = f.ctl("List1").items;
+  ASSERT_EQ(items.size(), 4u);  // three whole records and the one cut short
+  EXPECT_EQ(items[1], "パン");
+  EXPECT_EQ(items[2], "ごはん");
+  EXPECT_EQ(items[3], "スープ");
+  userSelect(f, "List1", 2);
+  EXPECT_EQ(f.ctl("Text1").text, "2");
+}
+
+TEST_F(FeedingWindow, brokenDishIsReportedAndChangesNeitherPetNorFile) {
+  t.putBytes("food.krp", fixture("damaged/food.krp"));
+  const std::string before = t.bytes("food.krp");
+  frmServe& f = open();
+  pick(f, "food.krp", 1);  // fullness "1x"
+  answers({1});
+  userClick(f, "Command1");
+  EXPECT_EQ(t.st().manpuku, 10);
+  EXPECT_EQ(t.bytes("food.krp"), before);
+  EXPECT_NE(t.text("KivoError.log").find("frmServe/SPEND_ITEM ErrorHandle:(13)"),
+            std::string::npos);
+  EXPECT_NE(t.transcript().find("型が一致しません。"), std::string::npos);
+  EXPECT_FALSE(f.closed);
+  // The record cut short has no servings: the empty plate.
+  userSelect(f, "List1", 3);
+  answers({1});
+  userClick(f, "Command1");
+  EXPECT_EQ(t.bytes("food.krp"), before);
+  EXPECT_NE(t.transcript().find("お皿をひっくり返しても"), std::string::npos);
+}
+
+TEST_F(FeedingWindow, servingKeepsTheBytesOfANameItCannotRead) {
+  t.putBytes("food.krp", fixture("damaged/food.krp"));
+  std::string expected = t.bytes("food.krp");
+  expected.replace(50, 3, "2  ");
+  frmServe& f = open();
+  pick(f, "food.krp", 0);
+  answers({1});
+  userClick(f, "Command1");
+  EXPECT_EQ(t.st().manpuku, 15);
+  EXPECT_EQ(t.bytes("food.krp"), expected);
+}
+
+TEST_F(FeedingWindow, readOnlyFoodFileRefusesServingAndCooking) {
+  t.putBytes("food.krp", fixture("serving/before.krp"));
+  std::filesystem::permissions(t.folder / "food.krp", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read |
+                                                          std::filesystem::perms::others_read);
+  t.st().mp = 200;
+  frmServe& f = open();
+  pick(f, "food.krp", 0);
+  answers({1});
+  userClick(f, "Command1");
+  answers({1});
+  userClick(f, "Command5");
+  EXPECT_EQ(t.st().manpuku, 10);
+  EXPECT_EQ(t.st().mp, 200);
+  EXPECT_EQ(t.bytes("food.krp"), fixture("serving/before.krp"));
+  EXPECT_NE(t.transcript().find("読み取り専用"), std::string::npos);
+  EXPECT_FALSE(f.closed);
+  std::filesystem::permissions(t.folder / "food.krp", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+TEST_F(FeedingWindow, aFileThatVanishedIsReportedNotMadeAgain) {
+  t.putBytes("food.krp", fixture("serving/before.krp"));
+  frmServe& f = open();
+  std::filesystem::remove(t.folder / "food.krp");
+  answers({1});
+  pick(f, "food.krp", -1);
+  EXPECT_FALSE(std::filesystem::exists(t.folder / "food.krp"));
+  EXPECT_NE(t.text("KivoError.log").find("frmServe/OPENDAT2 ErrorHandle:(53)"), std::string::npos);
+  EXPECT_FALSE(f.ctl("Frame3").visible);
+}
+
+TEST_F(FeedingWindow, listsOnlyFoodFilesAndTheFoldersBesideThem) {
+  t.put("a.krp", "");
+  t.put("B.KRP", "");
+  t.put("note.txt", "x");
+  t.put("箱/c.krp", "");
+  frmServe& f = open();
+  EXPECT_EQ(f.ctl("File1").items, (std::vector<std::string>{"B.KRP", "a.krp"}));
+  EXPECT_EQ(f.ctl("File1").pattern, "*.krp");
+  const auto& dirs = f.ctl("Dir1").items;
+  EXPECT_NE(std::find(dirs.begin(), dirs.end(), "箱"), dirs.end());
+  userSelect(f, "Dir1", static_cast<int>(std::find(dirs.begin(), dirs.end(), "箱") - dirs.begin()));
+  EXPECT_EQ(f.ctl("File1").items, std::vector<std::string>{"c.krp"});
+  // The drive list offers the program folder and the desktop.
+  const auto& places = f.ctl("Drive1").items;
+  auto canon = pathToUtf8(std::filesystem::weakly_canonical(t.folder));
+  EXPECT_NE(std::find(places.begin(), places.end(), canon), places.end());
+  EXPECT_NE(std::find(places.begin(), places.end(), canon + "/Desktop"), places.end());
+}
+
+TEST_F(FeedingWindow, aDriveThatCannotBeReadLeavesTheListsAlone) {
+  frmServe& f = open();
+  std::string before = f.ctl("Dir1").path;
+  Control& drive = f.ctl("Drive1");
+  drive.items.push_back(pathToUtf8(t.folder / "gone"));
+  answers({1});
+  userSelect(f, "Drive1", static_cast<int>(drive.items.size()) - 1);
+  EXPECT_EQ(f.ctl("Dir1").path, before);
+  EXPECT_NE(t.transcript().find(
+                "msgbox style=48 title=\"ミュルカ Error\" "
+                "text=\"えっと、そのディレクトリはほんとに有効かめ？\\r\\nというか亀！！！？\""),
+            std::string::npos)
+      << t.transcript();
+}
+
+TEST(FoodRecordNumbers, readsFieldsAsThePlatformDoes) {
+  struct Case {
+    std::string field;
+    int leading;
+    int integer;  // -1000: type mismatch
+  };
+  const Case cases[] = {
+      {"12 ", 12, 12},   {" 7 ", 7, 7},
+      {"0  ", 0, 0},     {"-3 ", -3, -3},
+      {"   ", 0, -1000}, {"1x ", 1, -1000},
+      {"x1 ", 0, -1000}, {std::string("5\0 ", 3), 5, 5},
+      {"+4 ", 4, 4},     {std::string("\0\0\0", 3), 0, -1000},
+  };
+  for (const auto& c : cases) {
+    std::string text = trimField(c.field);
+    EXPECT_EQ(leadingNumber(text), c.leading) << c.field;
+    if (c.integer == -1000) {
+      EXPECT_THROW(toInteger16(text), VbError) << c.field;
+    } else {
+      EXPECT_EQ(toInteger16(text), c.integer) << c.field;
+    }
+  }
+}
+
+TEST(FoodRecordNumbers, numbersThatDoNotFitThreeBytesAreHeldNotCut) {
+  FoodRecord r;
+  r.setRemain(1250);
+  r.setFullness(-150);
+  EXPECT_EQ(r.remainBytes(), "999");
+  EXPECT_EQ(r.fullnessBytes(), "-99");
+  r.setName("あいうえおかきくけこさしすせそたちつてとなにぬねのは");  // 52 bytes
+  EXPECT_EQ(r.name(), "あいうえおかきくけこさしすせそたちつてとなにぬねの");
+}
+
+}  // namespace
+}  // namespace myu
