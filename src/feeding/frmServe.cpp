@@ -269,6 +269,13 @@ void frmServe::Drive1_Change() {
 
 void frmServe::Dir1_Change() {
   Control& file = ctl("File1");
+  if (file.path != ctl("Dir1").path) {
+    // The dish list belongs to a file of the old folder: it goes with it.
+    file.text.clear();
+    ctl("List1").items.clear();
+    ctl("List1").listIndex = -1;
+    ctl("Frame3").visible = false;
+  }
   file.path = ctl("Dir1").path;
   refreshFiles();
 }
@@ -364,9 +371,10 @@ void frmServe::File1_OLEDragDrop(const EventArgs& e) {
                    "』とは異なります。");
       return;
     }
+    showFolder(pathToUtf8(item.parent_path()));
     Control& file = ctl("File1");
     file.text = name;
-    showFolder(pathToUtf8(item.parent_path()));
+    refreshFiles();
     File1_Click();
     file.pattern = kPattern;
   });

@@ -176,8 +176,13 @@ TEST_F(FeedingWindow, listsOnlyFoodFilesAndTheFoldersBesideThem) {
   EXPECT_EQ(f.ctl("File1").pattern, "*.krp");
   const auto& dirs = f.ctl("Dir1").items;
   EXPECT_NE(std::find(dirs.begin(), dirs.end(), "箱"), dirs.end());
+  pick(f, "a.krp", -1);
+  EXPECT_TRUE(f.ctl("Frame3").visible);
   userSelect(f, "Dir1", static_cast<int>(std::find(dirs.begin(), dirs.end(), "箱") - dirs.begin()));
   EXPECT_EQ(f.ctl("File1").items, std::vector<std::string>{"c.krp"});
+  // The dishes of a file in the old folder are not offered any more.
+  EXPECT_FALSE(f.ctl("Frame3").visible);
+  EXPECT_TRUE(f.ctl("List1").items.empty());
   // The drive list offers the program folder and the desktop.
   const auto& places = f.ctl("Drive1").items;
   auto canon = pathToUtf8(std::filesystem::weakly_canonical(t.folder));
@@ -198,6 +203,77 @@ TEST_F(FeedingWindow, aDriveThatCannotBeReadLeavesTheListsAlone) {
                 "text=\"えっと、そのディレクトリはほんとに有効かめ？\\r\\nというか亀！！！？\""),
             std::string::npos)
       << t.transcript();
+}
+
+// The boxes a scene shows, in order: style and text of every message box.
+std::vector<std::string> boxes(const std::string& transcript) {
+  std::vector<std::string> out;
+  std::istringstream in(transcript);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind("msgbox ", 0) != 0) continue;
+    auto style = line.substr(7, line.find(' ', 7) - 7);
+    auto text = line.find("text=\"");
+    auto end = line.rfind("\" -> ");
+    out.push_back(style + " " + line.substr(text + 6, end - text - 6));
+  }
+  return out;
+}
+
+TEST_F(FeedingWindow, scenesShowTheirBoxesInOrder) {
+  struct Scene {
+    std::string button;
+    std::vector<int> answers;
+    std::vector<std::string> expected;
+  };
+  const Scene scenes[] = {
+      {"potion4", {1}, {"style=0 ぴよの熱が下がってきた。"}},
+      {"poison4",
+       {1, 1, 1, 1, 1, 1},
+       {"style=0 あふぅ……。なんか……。", "style=0 ぴよの体力が上がった！",
+        "style=0 ぴよの攻撃力が上がった！", "style=48 副作用だ！",
+        "style=48 ぴよの賢さが下がった！", "style=48 ぴよの防御力が下がった！"}},
+      {"poison8",
+       {1, 1, 1, 1, 1, 1, 1, 1},
+       {"style=0 ほんの・・・すこし・・・・・・。", "style=64 おぉうぅ♪",
+        "style=64 ぴよは覚醒した！！", "style=0 ぴよの知能は倍になった！！",
+        "style=0 ぴよの攻撃力は倍になった！！", "style=0 ぴよの防御力は倍になった！！",
+        "style=0 ぴよのスピードは倍になった！！", "style=0 ぴよは中毒症状に陥った！！"}},
+      {"poison10",
+       {1, 1, 1, 1, 6, 1},
+       {"style=0 幻の茸アオウミダケを見つけた！",
+        "style=0 これは強烈な毒だだが、お前の潜在の能力を引き出してくれる。",
+        "style=0 弱きものは直ぐに死ぬだろう……ニヤリ。",
+        "style=0 また運無きものも同じ道を歩むことだろう……。", "style=4 挑戦するか…？",
+        "style=0 やはり挑戦するには百万年…早かったようだな。"}},
+  };
+  for (const auto& scene : scenes) {
+    t.st().hp = 50;
+    t.st().maxHp = 100;
+    t.st().condition = -5;
+    t.st().happy = 50;
+    t.st().brain = 81;
+    t.st().junk = 0;
+    t.st().otaku = 100;
+    t.st().sukebe = 100;
+    t.st().majime = 100;
+    t.st().wild = 100;
+    t.st().namakemono = 100;
+    t.random.queued = {2, 1};
+    frmServe& f = t.game().form<frmServe>();
+    t.game().show(f, true);
+    ASSERT_TRUE(f.ctl(scene.button).enabled) << scene.button;
+    t.clearTranscript();
+    t.dialogs.answers.assign(scene.answers.begin(), scene.answers.end());
+    t.random.queued = {1};
+    userClick(f, scene.button);
+    t.random.queued.clear();
+    EXPECT_EQ(boxes(t.transcript()), scene.expected) << scene.button;
+    EXPECT_TRUE(f.closed) << scene.button;
+  }
+  EXPECT_EQ(t.st().hp, 0);
+  EXPECT_EQ(t.st().deadType, "アオウミダケ死");
+  EXPECT_EQ(t.st().petMessage, "ぴよの調子が少しよくなった。");
 }
 
 TEST(FoodRecordNumbers, readsFieldsAsThePlatformDoes) {
