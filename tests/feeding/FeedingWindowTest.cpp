@@ -276,6 +276,42 @@ TEST_F(FeedingWindow, scenesShowTheirBoxesInOrder) {
   EXPECT_EQ(t.st().petMessage, "ぴよの調子が少しよくなった。");
 }
 
+TEST_F(FeedingWindow, dropsThatAreRefusedSaySo) {
+  t.put("箱/a.krp", "");
+  t.put("箱/memo.txt", "x");
+  t.put("箱/noext", "x");
+  struct Drop {
+    std::vector<std::string> files;
+    std::string expected;  // the one box, or "" for none
+  };
+  const Drop drops[] = {
+      {{"箱/a.krp", "箱/memo.txt"},
+       "style=64 そんないっぺんにいっぱいファイル持ってこないでよ！！"},
+      {{}, "style=64 うん？ フォルダじゃなくってファイルもってきてちょ。"},
+      {{"箱/memo.txt"},
+       "style=0 ドロップされたファイルの拡張子は『txt』で、指定されている『krp』とは異なります。"},
+      {{"箱/noext"},
+       "style=0 ドロップされたファイルの拡張子は『』で、指定されている『krp』とは異なります。"},
+      {{"箱"}, ""},
+  };
+  frmServe& f = open();
+  for (const auto& d : drops) {
+    std::vector<std::string> paths;
+    for (const auto& name : d.files) paths.push_back(pathToUtf8(t.folder / u8path(name)));
+    t.clearTranscript();
+    if (!d.expected.empty()) answers({1});
+    userDrop(f, "File1", paths);
+    auto shown = boxes(t.transcript());
+    EXPECT_EQ(shown, d.expected.empty() ? std::vector<std::string>{}
+                                        : std::vector<std::string>{d.expected});
+    EXPECT_FALSE(f.ctl("Frame3").visible);
+  }
+  userDrop(f, "File1", {pathToUtf8(t.folder / u8path("箱/a.krp"))});
+  EXPECT_TRUE(f.ctl("Frame3").visible);
+  EXPECT_EQ(f.ctl("File1").text, "a.krp");
+  EXPECT_EQ(f.ctl("List1").items, std::vector<std::string>{""});
+}
+
 TEST(FoodRecordNumbers, readsFieldsAsThePlatformDoes) {
   struct Case {
     std::string field;
