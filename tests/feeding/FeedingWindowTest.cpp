@@ -65,7 +65,7 @@ TEST_F(FeedingWindow, servingTakesOneServingFromTheRecordAndNothingElse) {
   EXPECT_EQ(t.bytes("food.krp"), fixture("serving/after.krp"));
   EXPECT_EQ(t.st().manpuku, 22);
   EXPECT_NE(t.transcript().find("ぴよは12 ポイント お腹いっぱいになりました。"), std::string::npos);
-  EXPECT_TRUE(f.closed);
+  EXPECT_EQ(t.game().findForm("frmServe"), nullptr);
 }
 
 TEST_F(FeedingWindow, cookingAppendsOneRecordAndSpendsMp) {
@@ -85,7 +85,7 @@ TEST_F(FeedingWindow, cookingAppendsOneRecordAndSpendsMp) {
   EXPECT_NE(tr.find("満腹度は10 です。"), std::string::npos) << tr;
   EXPECT_NE(tr.find("ＭＰを150消費しました。"), std::string::npos) << tr;
   EXPECT_NE(tr.find("を\\r\\n4  個 料理しました。"), std::string::npos) << tr;
-  EXPECT_TRUE(f.closed);
+  EXPECT_EQ(t.game().findForm("frmServe"), nullptr);
 }
 
 TEST_F(FeedingWindow, damagedFileIsListedAsFarAsItCanBeRead) {
@@ -113,7 +113,7 @@ TEST_F(FeedingWindow, brokenDishIsReportedAndChangesNeitherPetNorFile) {
   EXPECT_NE(t.text("KivoError.log").find("frmServe/SPEND_ITEM ErrorHandle:(13)"),
             std::string::npos);
   EXPECT_NE(t.transcript().find("型が一致しません。"), std::string::npos);
-  EXPECT_FALSE(f.closed);
+  EXPECT_NE(t.game().findForm("frmServe"), nullptr);
   // The record cut short has no servings: the empty plate.
   userSelect(f, "List1", 3);
   answers({1});
@@ -150,7 +150,7 @@ TEST_F(FeedingWindow, readOnlyFoodFileRefusesServingAndCooking) {
   EXPECT_EQ(t.st().mp, 200);
   EXPECT_EQ(t.bytes("food.krp"), fixture("serving/before.krp"));
   EXPECT_NE(t.transcript().find("読み取り専用"), std::string::npos);
-  EXPECT_FALSE(f.closed);
+  EXPECT_NE(t.game().findForm("frmServe"), nullptr);
   std::filesystem::permissions(t.folder / "food.krp", std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
 }
@@ -269,7 +269,7 @@ TEST_F(FeedingWindow, scenesShowTheirBoxesInOrder) {
     userClick(f, scene.button);
     t.random.queued.clear();
     EXPECT_EQ(boxes(t.transcript()), scene.expected) << scene.button;
-    EXPECT_TRUE(f.closed) << scene.button;
+    EXPECT_EQ(t.game().findForm("frmServe"), nullptr) << scene.button;
   }
   EXPECT_EQ(t.st().hp, 0);
   EXPECT_EQ(t.st().deadType, "アオウミダケ死");
