@@ -1,7 +1,14 @@
+#include "feeding/Feeding.h"
 #include "startup/Procedures.h"
 
 namespace myu {
 
-void registerFeedingProcedures(ProcedureRegistry& r) { (void)r; }
+void registerFeedingProcedures(ProcedureRegistry& r) {
+  // Opens the feeding window modally; the following script lines work in it.
+  r.add("showFeedingWindow", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    showFeedingWindow(g);
+    return std::nullopt;
+  });
+}
 
 }  // namespace myu

@@ -1,0 +1,12 @@
+#include "feeding/Feeding.h"
+
+#include "feeding/frmServe.h"
+#include "startup/Game.h"
+
+namespace myu {
+
+void showFeedingWindow(Game& g) {
+  g.show(g.form<frmServe>(), true);
+}
+
+}  // namespace myu

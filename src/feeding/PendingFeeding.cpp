@@ -1,5 +1,0 @@
-#include "feeding/Feeding.h"
-
-namespace myu {
-void showFeedingWindow(Game&) {}
-}  // namespace myu

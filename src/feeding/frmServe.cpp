@@ -1,0 +1,531 @@
+#include "feeding/frmServe.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <system_error>
+
+#include "feeding/FoodFolders.h"
+#include "startup/Checked.h"
+#include "startup/Sjis.h"
+#include "startup/mdlMain.h"
+
+namespace myu {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kCrLf = "\r\n";
+// A list box holds at most this many entries; a larger file lists its first records.
+constexpr std::int32_t kMaxListed = 32767;
+
+std::string trimBlanks(const std::string& s) {
+  auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return "";
+  auto e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+}  // namespace
+
+frmServe::frmServe(Game& g) : Form(g, kName) {
+  layOut();
+  wireEvents();
+}
+
+void frmServe::layOut() {
+  Control& w = me();
+  w.caption = "御賞味あれ。";
+  w.width = 9840;
+  w.height = 6360;
+
+  Control& f1 = add("Frame", "Frame1");
+  f1.caption = "ご飯を盛る";
+  f1.left = 120, f1.top = 60, f1.width = 5520, f1.height = 5220;
+
+  Control& drive = add("DriveList", "Drive1", "Frame1");
+  drive.left = 120, drive.top = 300, drive.width = 2400, drive.height = 300;
+  Control& dir = add("DirList", "Dir1", "Frame1");
+  dir.left = 120, dir.top = 690, dir.width = 2400, dir.height = 2100;
+  Control& file = add("FileList", "File1", "Frame1");
+  file.left = 120, file.top = 2880, file.width = 2400, file.height = 2160;
+  file.pattern = kPattern;
+  file.tooltip =
+      "餌が入っているファイルを選択してください。拡張子はkrpです。ドラック＆ドロップできます。";
+
+  Control& f3 = add("Frame", "Frame3", "Frame1");
+  f3.left = 2640, f3.top = 180, f3.width = 2760, f3.height = 4860;
+  f3.visible = false;
+  Control& list = add("List", "List1", "Frame3");
+  list.left = 120, list.top = 240, list.width = 2520, list.height = 2760;
+  list.tooltip = "エサを選んでください。";
+  Control& l1 = add("Label", "Label1", "Frame3");
+  l1.caption = "残数";
+  l1.left = 120, l1.top = 3120, l1.width = 840, l1.height = 255;
+  Control& t1 = add("TextBox", "Text1", "Frame3");
+  t1.left = 1080, t1.top = 3060, t1.width = 1560, t1.height = 330;
+  t1.locked = true;
+  Control& l2 = add("Label", "Label2", "Frame3");
+  l2.caption = "満腹度";
+  l2.left = 120, l2.top = 3540, l2.width = 840, l2.height = 255;
+  Control& t2 = add("TextBox", "Text2", "Frame3");
+  t2.left = 1080, t2.top = 3480, t2.width = 1560, t2.height = 330;
+  t2.locked = true;
+  Control& c1 = add("Button", "Command1", "Frame3");
+  c1.caption = "使用";
+  c1.tooltip = "選んだエサをペットに与えます。";
+  c1.left = 120, c1.top = 4020, c1.width = 1200, c1.height = 600;
+  Control& c5 = add("Button", "Command5", "Frame3");
+  c5.caption = "お料理する";
+  c5.tooltip = "ＭＰを使用して新しくエサを料理します。";
+  c5.left = 1440, c5.top = 4020, c5.width = 1200, c5.height = 600;
+
+  Control& f2 = add("Frame", "Frame2");
+  f2.caption = "一服盛る";
+  f2.tooltip = "条件がそろうとボタンがあらわれます。";
+  f2.left = 5760, f2.top = 60, f2.width = 3960, f2.height = 5220;
+  Control& pf = add("Frame", "potionFR", "Frame2");
+  pf.caption = "薬";
+  pf.left = 120, pf.top = 240, pf.width = 1800, pf.height = 4860;
+  Control& xf = add("Frame", "poisonFR", "Frame2");
+  xf.caption = "毒";
+  xf.left = 2040, xf.top = 240, xf.width = 1800, xf.height = 4860;
+
+  static const std::array<std::pair<const char*, const char*>, 10> potions = {{
+      {"ユンヘル", "HPが30ｐ回復する"},
+      {"赤マムス", "HPが80ｐ回復する"},
+      {"風邪薬", "体調が少し改善する"},
+      {"抗生物質", "体調がけっこぉ改善する"},
+      {"解毒剤", "持続性の毒が消える"},
+      {"筋肉増強剤", "少し強くなるが…"},
+      {"ＤＨＡ", "少し頭がよくなるが…"},
+      {"飛ぶ薬", "飛べる…！？ そんで逝ける！"},
+      {"万能薬", "まさに万能！"},
+      {"幸運豆", "運がいいと出現するとにかく幸運な豆"},
+  }};
+  static const std::array<std::pair<const char*, const char*>, 10> poisons = {{
+      {"下剤", "下痢により体力が奪われます。"},
+      {"笑い茸", "幸せな気分になれますが、笑い茸は毒キノコです。"},
+      {"三年殺し", "徐々に体調を悪化させます。"},
+      {"媚薬", "幸せがあがります…が…"},
+      {"ＯＬの怨み", "雑巾の絞り汁入りお茶です。"},
+      {"堕落の粒", "まじめ度が下がり・・・・・・。"},
+      {"お酒", "中毒症状が強いお酒です。"},
+      {"麻薬", "一度だけ、その好奇心が死をまねく。"},
+      {"鳥スープ", "最高級鶏がらスープです。"},
+      {"アオウミ茸", "生きるか死ぬかです。"},
+  }};
+  for (int i = 0; i < 10; ++i) {
+    auto idx = static_cast<size_t>(i);
+    Control& p = add("Button", "potion" + std::to_string(i + 1), "potionFR");
+    p.caption = potions[idx].first;
+    p.tooltip = potions[idx].second;
+    p.enabled = false;
+    p.left = 120, p.top = 240 + i * 450, p.width = 1560, p.height = 420;
+    Control& x = add("Button", "poison" + std::to_string(i + 1), "poisonFR");
+    x.caption = poisons[idx].first;
+    x.tooltip = poisons[idx].second;
+    x.enabled = false;
+    x.left = 120, x.top = 240 + i * 450, x.width = 1560, x.height = 420;
+    if (i >= 7) {
+      hiddenCaptions_[p.name] = p.caption;
+      hiddenCaptions_[x.name] = x.caption;
+    }
+  }
+
+  Control& cancel = add("Button", "cancelbtn");
+  cancel.caption = "盛らない";
+  cancel.left = 120, cancel.top = 5400, cancel.width = 9600, cancel.height = 480;
+}
+
+void frmServe::wireEvents() {
+  on("Drive1", Event::Click, [this](const EventArgs&) { Drive1_Change(); });
+  on("Drive1", Event::Change, [this](const EventArgs&) { Drive1_Change(); });
+  // Choosing an entry of the folder list opens it; typing a path into it goes there.
+  on("Dir1", Event::Click, [this](const EventArgs&) {
+    Control& dir = ctl("Dir1");
+    if (dir.listIndex < 0 || dir.listIndex >= static_cast<int>(dir.items.size())) return;
+    const std::string& item = dir.items[static_cast<size_t>(dir.listIndex)];
+    fs::path here = u8path(dir.path);
+    showFolder(pathToUtf8(item == ".." ? here.parent_path() : here / u8path(item)));
+  });
+  on("Dir1", Event::Change, [this](const EventArgs&) {
+    Control& dir = ctl("Dir1");
+    if (dir.text.empty()) return;
+    fs::path p = u8path(dir.text);
+    dir.text.clear();
+    showFolder(pathToUtf8(p.is_absolute() ? p : game_.folder() / p));
+  });
+  on("File1", Event::Click, [this](const EventArgs&) {
+    Control& file = ctl("File1");
+    if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
+      file.text = file.items[static_cast<size_t>(file.listIndex)];
+    File1_Click();
+  });
+  on("File1", Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  on("List1", Event::Click, [this](const EventArgs&) { List1_Click(); });
+  on("Command1", Event::Click, [this](const EventArgs&) { SPEND_ITEM(); });
+  on("Command5", Event::Click, [this](const EventArgs&) { RYOURI(); });
+  on("cancelbtn", Event::Click, [this](const EventArgs&) { closeWindow(); });
+  for (int i = 1; i <= 10; ++i) {
+    on("potion" + std::to_string(i), Event::Click, [this, i](const EventArgs&) { potionClick(i); });
+    on("poison" + std::to_string(i), Event::Click, [this, i](const EventArgs&) { poisonClick(i); });
+  }
+
+  procedure("OPENDAT2", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    bool ok = OPENDAT2();
+    food_.close();
+    return ok ? std::to_string(nextRecord) : std::string("False");
+  });
+  procedure("BeforeEat", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    return std::to_string(BeforeEat());
+  });
+  procedure("AfterEat", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    return std::to_string(AfterEat());
+  });
+  procedure("SPEND_ITEM", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    SPEND_ITEM();
+    return std::nullopt;
+  });
+  procedure("RYOURI", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    RYOURI();
+    return std::nullopt;
+  });
+  procedure("setUpMedicines",
+            [this](const std::vector<std::string>&) -> std::optional<std::string> {
+              setUpMedicines();
+              return std::nullopt;
+            });
+}
+
+void frmServe::closeWindow() {
+  game_.unload(*this);
+}
+
+void frmServe::Form_Load() {
+  guarded(game_, "frmServe/Form_Load ", [&] {
+    if (game_.st.hp == 0) {
+      closeWindow();
+      return;
+    }
+    ctl("Command5").enabled = game_.st.mp >= 75;
+    setUpMedicines();
+    // The lists start in the program folder, where the sample food files are.
+    ctl("Drive1").items = foodPlaces(
+        game_.services().shell != nullptr ? game_.services().shell->desktopFolder() : std::string(),
+        game_.folder());
+    showFolder(pathToUtf8(game_.folder()));
+    ctl("Frame3").visible = false;
+  });
+}
+
+bool frmServe::Form_QueryUnload() {
+  guarded(game_, "frmServe/Form_QueryUnload ", [&] { food_.close(); });
+  return false;
+}
+
+// ---- browsing ----
+
+bool frmServe::showFolder(const std::string& path) {
+  std::error_code ec;
+  fs::path p = u8path(path);
+  if (!fs::is_directory(p, ec)) return false;
+  fs::path canon = fs::weakly_canonical(p, ec);
+  if (!ec) p = canon;
+  Control& dir = ctl("Dir1");
+  dir.path = pathToUtf8(p);
+  dir.items.clear();
+  if (p.has_parent_path() && p.parent_path() != p) dir.items.push_back("..");
+  for (auto& name : subfolderNames(p)) dir.items.push_back(name);
+  dir.listIndex = -1;
+  // The drive list follows: the place that holds the folder, if it is one of them.
+  Control& drive = ctl("Drive1");
+  size_t best = 0;
+  for (size_t i = 0; i < drive.items.size(); ++i) {
+    const std::string& place = drive.items[i];
+    bool inside = dir.path == place || (dir.path.size() > place.size() &&
+                                        dir.path.compare(0, place.size(), place) == 0 &&
+                                        (place.back() == '/' || dir.path[place.size()] == '/'));
+    if (inside && place.size() >= best) {
+      best = place.size();
+      drive.listIndex = static_cast<int>(i);
+      drive.text = place;
+    }
+  }
+  Dir1_Change();
+  return true;
+}
+
+void frmServe::Drive1_Change() {
+  Control& drive = ctl("Drive1");
+  if (drive.listIndex < 0 || drive.listIndex >= static_cast<int>(drive.items.size())) return;
+  const std::string& place = drive.items[static_cast<size_t>(drive.listIndex)];
+  if (!isReadableFolder(u8path(place)) || !showFolder(place)) {
+    game_.MsgBox(
+        std::string("えっと、そのディレクトリはほんとに有効かめ？") + kCrLf + "というか亀！！！？",
+        mb::kExclamation, "ミュルカ Error");
+    return;
+  }
+  drive.text = place;
+}
+
+void frmServe::Dir1_Change() {
+  Control& file = ctl("File1");
+  if (file.path != ctl("Dir1").path) {
+    // The dish list belongs to a file of the old folder: it goes with it.
+    file.text.clear();
+    ctl("List1").items.clear();
+    ctl("List1").listIndex = -1;
+    ctl("Frame3").visible = false;
+  }
+  file.path = ctl("Dir1").path;
+  refreshFiles();
+}
+
+void frmServe::refreshFiles() {
+  Control& file = ctl("File1");
+  file.items = matchingFileNames(u8path(file.path), file.pattern);
+  file.listIndex = -1;
+  auto it = std::find(file.items.begin(), file.items.end(), file.text);
+  if (it != file.items.end()) file.listIndex = static_cast<int>(it - file.items.begin());
+}
+
+std::string frmServe::fileName() {
+  return ctl("File1").text;
+}
+
+fs::path frmServe::chosenFile() {
+  Control& file = ctl("File1");
+  return u8path(file.path) / u8path(file.text);
+}
+
+// ---- the food file ----
+
+bool frmServe::OPENDAT2() {
+  return guarded(game_, "frmServe/OPENDAT2 ", false, [&] {
+    food_.close();
+    if (fileName().empty()) raise(err::kBadFileName);
+    foodPath = chosenFile();
+    std::error_code ec;
+    // A file chosen from the list or dropped must still be there; none is made up here.
+    if (!fs::exists(foodPath, ec)) raise(err::kFileNotFound);
+    food_ = RecordFile(foodPath, FoodRecord::kLength);
+    food_.open();
+    nextRecord = chk::add<std::int32_t>(food_.count(), 1);
+    return true;
+  });
+}
+
+bool frmServe::canWriteFood() {
+  std::error_code ec;
+  auto perms = fs::status(foodPath, ec).permissions();
+  bool writable = !ec && (perms & (fs::perms::owner_write | fs::perms::group_write |
+                                   fs::perms::others_write)) != fs::perms::none;
+  if (writable) {
+    std::fstream probe(foodPath, std::ios::binary | std::ios::in | std::ios::out);
+    writable = static_cast<bool>(probe);
+  }
+  if (!writable)
+    game_.MsgBox(std::string("このエサのファイルは書き換えられません（読み取り専用です）。") +
+                     kCrLf + "ほかのファイルを選んでください。",
+                 mb::kExclamation);
+  return writable;
+}
+
+void frmServe::File1_Click() {
+  guarded(game_, "frmServe/File1_Click ", [&] {
+    if (!OPENDAT2()) return;
+    Control& list = ctl("List1");
+    list.items.clear();
+    list.listIndex = -1;
+    ctl("Text1").text.clear();
+    ctl("Text2").text.clear();
+    std::int32_t last = std::min(nextRecord, kMaxListed);
+    for (std::int32_t n = 1; n <= last; ++n) {
+      buffer = FoodRecord(food_.read(n));
+      list.items.push_back(buffer.name());
+    }
+    ctl("Frame3").visible = true;
+    food_.close();
+  });
+}
+
+void frmServe::File1_OLEDragDrop(const EventArgs& e) {
+  guarded(game_, "frmServe/File1_OLEDragDrop ", [&] {
+    if (e.files.size() > 1) {
+      game_.MsgBox("そんないっぺんにいっぱいファイル持ってこないでよ！！", mb::kInformation);
+      return;
+    }
+    std::error_code ec;
+    fs::path item = e.files.empty() ? fs::path() : u8path(e.files.front());
+    if (!item.empty() && fs::is_directory(item, ec)) return;
+    if (item.empty() || !fs::is_regular_file(item, ec)) {
+      game_.MsgBox("うん？ フォルダじゃなくってファイルもってきてちょ。", mb::kInformation);
+      return;
+    }
+    std::string name = pathToUtf8(item.filename());
+    auto dot = name.rfind('.');
+    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
+    std::string pattern = ctl("File1").pattern;
+    std::string wanted = pattern.size() >= 3 ? pattern.substr(pattern.size() - 3) : pattern;
+    if (asciiLower(ext) != asciiLower(wanted)) {
+      game_.MsgBox("ドロップされたファイルの拡張子は『" + ext + "』で、指定されている『" + wanted +
+                   "』とは異なります。");
+      return;
+    }
+    showFolder(pathToUtf8(item.parent_path()));
+    Control& file = ctl("File1");
+    file.text = name;
+    refreshFiles();
+    File1_Click();
+    file.pattern = kPattern;
+  });
+}
+
+void frmServe::List1_Click() {
+  guarded(game_, "frmServe/List1_Click ", [&] {
+    Control& list = ctl("List1");
+    if (list.listIndex < 0) return;
+    if (!OPENDAT2()) return;
+    buffer = FoodRecord(food_.read(chk::add<std::int32_t>(list.listIndex, 1)));
+    ctl("Text1").text = fromCp932Lossy(trimField(buffer.remainBytes()));
+    ctl("Text2").text = fromCp932Lossy(trimField(buffer.fullnessBytes()));
+    food_.close();
+  });
+}
+
+// ---- serving ----
+
+void frmServe::SPEND_ITEM() {
+  guarded(game_, "frmServe/SPEND_ITEM ", [&] {
+    Control& list = ctl("List1");
+    if (list.listIndex < 0) {
+      game_.MsgBox("なにも選択されていません。");
+      return;
+    }
+    if (!OPENDAT2()) return;
+    std::int32_t record = chk::add<std::int32_t>(list.listIndex, 1);
+    // The dish as the file holds it now.
+    buffer = FoodRecord(food_.read(record));
+    if (leadingNumber(trimField(buffer.remainBytes())) <= 0) {
+      game_.MsgBox("お皿をひっくり返してもグリーンピースすらでてこないぐらい、なにもありません。");
+      food_.close();
+      return;
+    }
+    if (!canWriteFood()) {
+      food_.close();
+      return;
+    }
+    if (BeforeEat() == 0) {
+      food_.close();
+      return;
+    }
+    // Both numbers are read before anything changes: a broken dish leaves pet and file alone.
+    std::int16_t fullness = toInteger16(trimField(buffer.fullnessBytes()));
+    std::int16_t remain = toInteger16(trimField(buffer.remainBytes()));
+    std::int32_t manpuku = chk::add<std::int32_t>(game_.st.manpuku, fullness);
+    std::int16_t left = chk::sub<std::int16_t>(remain, 1);
+    game_.st.manpuku = manpuku;
+    buffer.setRemain(left);
+    game_.MsgBox(game_.st.petName + "は" + FoodRecord::fieldText(buffer.fullnessBytes()) +
+                 "ポイント お腹いっぱいになりました。");
+    food_.write(record, buffer.bytes);
+    food_.close();
+    ctl("Text1").text = fromCp932Lossy(trimField(buffer.remainBytes()));
+    if (AfterEat() != 0) closeWindow();
+  });
+}
+
+std::int16_t frmServe::BeforeEat() {
+  return guarded(game_, "frmServe/BeforeEat ", std::int16_t{0}, [&]() -> std::int16_t {
+    static const std::array<const char*, 6> birds = {"鳥",     "とり", "どり",
+                                                     "チキン", "トリ", "ドリ"};
+    std::string name = buffer.paddedName();
+    for (const char* word : birds) {
+      if (name.find(word) == std::string::npos) continue;
+      game_.MsgBox("あんた、おいらがいくら腹減ってても共食いできるわきゃないでしょ！");
+      if (game_.st.manpuku != 0) return 0;
+      game_.MsgBox(
+          "でもまぁ、ここまで腹が減ってたら別だよね。だって、もぉ料理になっちゃってるしさ。");
+      game_.MsgBox("逆に残すのも失礼かなってもんでさぁ。");
+      return 1;
+    }
+    return 1;
+  });
+}
+
+std::int16_t frmServe::AfterEat() {
+  return guarded(game_, "frmServe/AfterEat ", std::int16_t{0}, [&]() -> std::int16_t {
+    std::string name = buffer.paddedName();
+    GameState& s = game_.st;
+    if (name.find("手羽先") != std::string::npos || name.find("親子丼") != std::string::npos) {
+      game_.MsgBox("ねぇ…これ、もしかして鳥入ってた？");
+      s.happy = 0;
+      s.petMessage = "めちゃめちゃにブルーになってます。";
+    } else if (name.find("カシューナッツ") != std::string::npos) {
+      game_.MsgBox(std::string("わぉう。カシューナッツ好きなんだよね。") + kCrLf +
+                   "一緒に居ると落ち着くんだ。");
+      chk::addTo(s.happy, 30);
+      s.petMessage = "少し機嫌がよくなったようです。";
+    } else if (name.find("からし酢味噌") != std::string::npos) {
+      game_.MsgBox(std::string("わぉう。からし酢味噌だっ。レアだよね。この味。") + kCrLf +
+                   "一緒に居ると落ち着くんだ。");
+      chk::addTo(s.condition, 1);
+      s.petMessage = "少し健康になったようです。";
+    }
+    return 1;
+  });
+}
+
+// ---- cooking ----
+
+void frmServe::RYOURI() {
+  guarded(game_, "frmServe/RYOURI ", [&] {
+    if (!OPENDAT2()) return;
+    if (!canWriteFood()) {
+      food_.close();
+      return;
+    }
+    if (game_.MsgBox(
+            fileName() + "に新しくお料理を追加します" + kCrLf + "MPを消費しますが お料理しますか？",
+            mb::kYesNo) != mb::kYes) {
+      food_.close();
+      return;
+    }
+    std::string answer;
+    for (;;) {
+      answer = game_.InputBox("何を料理しますか？", "お料理ウインドウ");
+      if (answer.empty()) {
+        food_.close();
+        return;
+      }
+      if (fitsCp932(answer)) break;
+      // A character the food file cannot hold is refused here; the box asks again.
+      game_.MsgBox(std::string("その料理名には、エサのファイルに書けない文字が入っています。") +
+                   kCrLf + "ほかの字で書いてください。");
+    }
+    if (sjisLength(answer) > 50) {
+      game_.MsgBox(std::string("料理名が長すぎます。") + kCrLf +
+                   "料理人なら美しく、簡潔にまとめてください！ プンスカ！");
+      food_.close();
+      return;
+    }
+    GameState& s = game_.st;
+    buffer = FoodRecord();
+    buffer.setName(trimBlanks(answer));
+    std::int32_t hi = chk::idiv<std::int32_t>(chk::add<std::int32_t>(s.mp, 1), 5);
+    std::int32_t n = RandomBetween(game_, 15, hi);
+    buffer.setRemain(n / 8);
+    std::int32_t r = RandomBetween(game_, 15, hi);
+    buffer.setFullness(r / 3);
+    game_.MsgBox(buffer.paddedName() + "を" + kCrLf + FoodRecord::fieldText(buffer.remainBytes()) +
+                 "個 料理しました。");
+    game_.MsgBox("満腹度は" + FoodRecord::fieldText(buffer.fullnessBytes()) + "です。");
+    std::int32_t cost = chk::mul<std::int32_t>(r, 5);
+    chk::subFrom(s.mp, cost);
+    game_.MsgBox("ＭＰを" + std::to_string(cost) + "消費しました。");
+    food_.write(nextRecord, buffer.bytes);
+    food_.close();
+    closeWindow();
+  });
+}
+
+}  // namespace myu

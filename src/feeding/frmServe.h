@@ -1,0 +1,89 @@
+// The feeding window "御賞味あれ。": browsing to a food file, serving and cooking dishes,
+// and the potion and poison buttons. Opened modally from the pet window.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "feeding/FoodRecord.h"
+#include "startup/Form.h"
+#include "startup/RecordFile.h"
+
+namespace myu {
+
+class frmServe : public Form {
+ public:
+  static constexpr const char* kName = "frmServe";
+  static constexpr const char* kPattern = "*.krp";
+  explicit frmServe(Game& g);
+
+  void Form_Load() override;
+  bool Form_QueryUnload() override;
+
+  // Opens the chosen food file for records of 56 bytes and sets nextRecord. False after a
+  // reported failure (no file chosen, the file gone, not a file).
+  bool OPENDAT2();
+  // 1 serve, 0 refuse: the check against dishes made of birds.
+  std::int16_t BeforeEat();
+  // 1 when the window should close: reactions to special dishes.
+  std::int16_t AfterEat();
+  void RYOURI();
+  void SPEND_ITEM();
+
+  void Drive1_Change();
+  void Dir1_Change();
+  void File1_Click();
+  void File1_OLEDragDrop(const EventArgs& e);
+  void List1_Click();
+
+  // Which potion and poison buttons are usable, decided once per opening.
+  void setUpMedicines();
+  void potionClick(int n);
+  void poisonClick(int n);
+
+  // Working fields.
+  std::int32_t nextRecord = 0;
+  FoodRecord buffer;
+  std::filesystem::path foodPath;  // the food file last opened
+
+ private:
+  void layOut();
+  void wireEvents();
+  // Fills Dir1 and File1 for Dir1's path; false when the folder cannot be read.
+  bool showFolder(const std::string& path);
+  void refreshFiles();
+  std::filesystem::path chosenFile();
+  std::string fileName();
+  // False, after a message, when the chosen food file cannot be written.
+  bool canWriteFood();
+  void closeWindow();
+
+  void potion1();
+  void potion2();
+  void potion3();
+  void potion4();
+  void potion5();
+  void potion6();
+  void potion7();
+  void potion8();
+  void potion9();
+  void potion10();
+  void poison1();
+  void poison2();
+  void poison3();
+  void poison4();
+  void poison5();
+  void poison6();
+  void poison7();
+  void poison8();
+  void poison9();
+  void poison10();
+
+  RecordFile food_;
+  std::map<std::string, std::string> hiddenCaptions_;  // captions shown once available
+};
+
+}  // namespace myu
