@@ -74,8 +74,9 @@ bool Event_JikoShi(Game& g) {
 bool Event_GASHI(Game& g) {
   return guarded(g, "mdlEvent/Event_GASHI ", false, [&] {
     GameState& s = g.st;
-    if (s.maxHp == 0) raise(err::kDivisionByZero);
-    double p = 100.0 * s.hp / s.maxHp;
+    // A pet without any HP capacity counts as one at the end of its strength, instead of
+    // failing with a division by zero on every tick.
+    double p = s.maxHp > 0 ? 100.0 * s.hp / s.maxHp : 0.0;
     if (s.manpuku <= 30 && p >= 70) {
       s.petImage = 10;
       s.manpuku = 0;

@@ -12,9 +12,11 @@ namespace myu {
 bool Event_TimeSepareat(Game& g, std::int16_t& menuType) {
   return guarded(g, "mdlEvent/Event_TimeSepareat ", false, [&] {
     GameState& s = g.st;
-    auto last = DateTime::parse(s.lastTime);
-    if (!last) raise(err::kTypeMismatch);
-    std::int32_t hours = chk::narrow<std::int32_t>(hoursBetween(*last, g.now()));
+    // A last-save time that cannot be read counts as a start within the same hour: the pet
+    // is neither aged nor starved for a time nobody can measure, and the program still starts.
+    DateTime now = g.now();
+    DateTime last = DateTime::parse(s.lastTime).value_or(now);
+    std::int32_t hours = chk::narrow<std::int32_t>(hoursBetween(last, now));
     if (hours < 0) return TimeStateEvent1(g, hours);
     if (hours == 0) {
       s.petImage = 9;

@@ -7,7 +7,9 @@
 #include "startup/FileNames.h"
 #include "startup/IniFile.h"
 #include "startup/RecordFile.h"
+#include "startup/Sjis.h"
 #include "startup/mdlMain.h"
+#include "words/LangSteps.h"
 #include "words/WordRecord.h"
 #include "words/mdlLang.h"
 
@@ -197,6 +199,14 @@ void frmLangEdit::SaveLangEdit() {
   guarded(game_, "frmLangEdit/SaveLangEdit ", [&] {
     int row = selectedRow();
     std::int32_t n = OpenDat();
+    const std::string& word = ctl("txtLang(0)").text;
+    const std::string& mean = ctl("txtLang(1)").text;
+    if (!fitsCp932(word) || !fitsCp932(mean)) {
+      // Never stored altered: the record stays as it was.
+      game_.lang1.close();
+      game_.MsgBox(kCannotWriteText, mb::kOkOnly);
+      return;
+    }
     if (n > 0 && row >= 1 && row <= n) {
       WordRecord r{ctl("txtLang(1)").text, ctl("txtLang(0)").text, "", ""};
       game_.lang1.write(row, r.pack());

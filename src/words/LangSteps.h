@@ -6,6 +6,10 @@
 namespace myu {
 class Game;
 
+// What the pet says to a character the language file cannot hold.
+inline constexpr const char* kCannotWriteText =
+    "そんな字、オレには書けないよ～。ほかのにしてくれない？";
+
 // The word being taught and its meaning.
 struct LangWork {
   std::string newMean, newWord;

@@ -16,8 +16,7 @@ namespace {
 
 constexpr const char* kConfirm = "確認ウインドウ";
 constexpr std::int32_t kMaxWords = 1000;
-// What the pet says to a character the language file cannot hold.
-constexpr const char* kCannotWrite = "そんな字、オレには書けないよ～。ほかのにしてくれない？";
+constexpr const char* kCannotWrite = kCannotWriteText;
 
 std::int16_t box(Game& g, const std::string& text, int style = mb::kOkOnly,
                  const std::string& title = "") {

@@ -76,8 +76,19 @@ TEST_F(Incidents, StarvationRows) {
   }
 }
 
+TEST_F(Incidents, StarvationWithoutHpCapacityDoesNotFail) {
+  s.maxHp = 0;
+  s.hp = 0;
+  s.manpuku = 0;
+  tg.random.queued = {1};
+  EXPECT_TRUE(Event_GASHI(tg.game()));
+  EXPECT_EQ(s.deadType, "餓死");
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Incidents, DrinkCostsByLevel) {
-  for (auto [alcohol, loss] : {std::pair{3, 0}, std::pair{4, 3}, std::pair{6, 10}, std::pair{11, 90}}) {
+  for (auto [alcohol, loss] :
+       {std::pair{3, 0}, std::pair{4, 3}, std::pair{6, 10}, std::pair{11, 90}}) {
     s.alcohol = alcohol;
     s.hp = 100;
     s.condition = 0;
@@ -144,8 +155,9 @@ TEST_F(Incidents, IndecentSceneAddressesTheOwnersSex) {
     std::int32_t draw;
     bool plays;
   };
-  for (Case c : {Case{"♀", 1, true}, Case{"♀", 3, true}, Case{"♀", 4, false}, Case{"♂", 2, false},
-                 Case{"♂", 4, true}, Case{"？", 1, false}, Case{"？", 4, false}, Case{"♀", 5, false}}) {
+  for (Case c :
+       {Case{"♀", 1, true}, Case{"♀", 3, true}, Case{"♀", 4, false}, Case{"♂", 2, false},
+        Case{"♂", 4, true}, Case{"？", 1, false}, Case{"？", 4, false}, Case{"♀", 5, false}}) {
     s.userSex = c.sex;
     s.eventBusy = 0;
     tg.clearTranscript();

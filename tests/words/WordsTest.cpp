@@ -100,6 +100,11 @@ TEST_F(WordsFixture, EditorDeletesAndRewrites) {
   userType(*f, "txtLang(0)", "よん");
   userClick(*f, "cmdExcute(0)");
   EXPECT_EQ(stored(), (std::vector<std::string>{"に", "よん"}));
+  // A correction the file cannot hold is refused; the record stays as it was.
+  userType(*f, "txtLang(0)", "よん😀");
+  userClick(*f, "cmdExcute(0)");
+  EXPECT_EQ(stored(), (std::vector<std::string>{"に", "よん"}));
+  EXPECT_NE(tg.transcript().find(kCannotWriteText), std::string::npos);
   userClick(*f, "cmdExcute(2)");
   EXPECT_TRUE(errors.empty());
 }
