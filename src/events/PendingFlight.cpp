@@ -3,7 +3,5 @@
 
 namespace myu {
 void Event_WindowMoveStart(Game&) {}
-bool Event_WindowMoveRound(Game&, std::int32_t&) {
-  return true;
-}
+bool Event_WindowMoveRound(Game&, std::int32_t&) { return true; }
 }  // namespace myu
