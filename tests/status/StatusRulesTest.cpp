@@ -62,6 +62,101 @@ INSTANTIATE_TEST_SUITE_P(
                       MemberCase{"n", plusTYPEn, 7, &GameState::countTYPEn, {1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct RunRule {
+  const char* label;
+  void (*fn)(Game&);
+  std::int32_t GameState::*runCounter;
+  std::int32_t before;              // the run counter before the run
+  std::vector<std::int32_t> draws;  // every draw of the run, in order
+  std::vector<std::pair<const char*, const char*>> expect;
+};
+
+class EveryNthRun : public StatusFixture, public ::testing::WithParamInterface<RunRule> {};
+
+TEST_P(EveryNthRun, RaisesItsValues) {
+  const RunRule& r = GetParam();
+  s.*r.runCounter = r.before;
+  s.happy = 10;
+  s.hp = 90;
+  s.mp = 90;
+  tg.random.queued.assign(r.draws.begin(), r.draws.end());
+  tg.dialogs.answers = {7};  // a word asked for: not now
+  r.fn(tg.game());
+  for (auto [field, value] : r.expect) EXPECT_EQ(getField(s, field), value) << field;
+  EXPECT_TRUE(tg.random.queued.empty());
+  EXPECT_TRUE(errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Members, EveryNthRun,
+    ::testing::Values(RunRule{"toy36",
+                              plusTYPEo,
+                              &GameState::countTYPEo,
+                              35,
+                              {3},
+                              {{"brain", "3"}, {"answer2", "7"}}},
+                      RunRule{"wild1980",
+                              plusTYPEy,
+                              &GameState::countTYPEy,
+                              1979,
+                              {7, 1, 2, 3},
+                              {{"maxHp", "107"},
+                               {"power", "1"},
+                               {"defense", "2"},
+                               {"speed", "3"},
+                               {"manpuku", "48"}}},
+                      RunRule{"wild7",
+                              plusTYPEy,
+                              &GameState::countTYPEy,
+                              6,
+                              {},
+                              {{"maxHp", "100"}, {"manpuku", "48"}}},
+                      RunRule{"train10",
+                              plusTYPEw,
+                              &GameState::countTYPEw,
+                              9,
+                              {2, 1, 1, 2, 0, 1, 4},
+                              {{"maxHp", "102"},
+                               {"hp", "89"},
+                               {"power", "1"},
+                               {"defense", "2"},
+                               {"speed", "0"},
+                               {"petMessage", "鍛えた体が健全な成長を助けます。"},
+                               {"manpuku", "46"}}},
+                      RunRule{"study10",
+                              plusTYPEm,
+                              &GameState::countTYPEm,
+                              9,
+                              {2, 2, 1, 5},
+                              {{"maxMp", "102"},
+                               {"hp", "88"},
+                               {"brain", "1"},
+                               {"petMessage", "すこしづつ賢くなっているようです。"}}},
+                      RunRule{"pamper10",
+                              plusTYPEa,
+                              &GameState::countTYPEa,
+                              9,
+                              {2, 2},
+                              {{"happy", "16"},
+                               {"luck", "2"},
+                               {"manpuku", "50"},
+                               {"petMessage", "そして何故か運が向いてきました。"}}},
+                      RunRule{"pamper5",
+                              plusTYPEa,
+                              &GameState::countTYPEa,
+                              4,
+                              {2, 1},
+                              {{"happy", "20"}, {"luck", "1"}, {"manpuku", "49"}}},
+                      RunRule{"rest",
+                              plusTYPEn,
+                              &GameState::countTYPEn,
+                              0,
+                              {1, 3, 2},
+                              {{"hp", "93"},
+                               {"mp", "100"},
+                               {"petMessage", "少しづつ元気を取り戻してきているようです。"}}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 TEST_F(StatusFixture, UnknownCodeOnlyClamps) {
   s.hp = 150;
   std::int16_t code = 9;
