@@ -184,6 +184,11 @@ TEST_F(Incidents, IndecentAnswerIsStoredAsAWordUnlessEmpty) {
   Event_SexHara(tg.game());
   EXPECT_EQ(tg.bytes("モフ.dat").size(), 60u);
   EXPECT_NE(tg.transcript().find("なるほどねぇ。イロッペェ～。"), std::string::npos);
+  // An answer the language file cannot hold is not stored altered.
+  tg.random.queued = {1};
+  tg.dialogs.inputs.push_back("🩲");
+  Event_SexHara(tg.game());
+  EXPECT_EQ(tg.bytes("モフ.dat").size(), 60u);
   tg.random.queued = {3};
   tg.dialogs.answers = {1, 7, 1, 1};
   Event_SexHara(tg.game());
