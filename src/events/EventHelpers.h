@@ -1,0 +1,27 @@
+// Small helpers of the events: a pose drawn at once, a title flag by its key.
+#pragma once
+
+#include <cstring>
+#include <string>
+
+#include "persistence/mdliniFile.h"
+#include "startup/VbError.h"
+
+#include "startup/Game.h"
+
+namespace myu {
+
+inline void showPoseNow(Game& g, int pose) {
+  Form* main = g.findForm("frmKivoMain");
+  if (main == nullptr) return;
+  if (const Form::Procedure* p = main->findProcedure("ShowPose")) (*p)({std::to_string(pose)});
+}
+
+// The title flag stored under that key of title.ini ("TIMETR", "KANASIMI").
+inline std::int32_t& titleFlag(GameState& s, const char* key) {
+  for (std::size_t i = 0; i < kTitleKeys.size(); ++i)
+    if (std::strcmp(kTitleKeys[i].key, key) == 0) return s.titleFlags[i];
+  raise(err::kSubscript);
+}
+
+}  // namespace myu
