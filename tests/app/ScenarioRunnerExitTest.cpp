@@ -33,6 +33,8 @@ TEST(ScenarioRunnerExit, Statuses) {
       {"random 9\ncall RandomBetween 1 6\n", 1},    // a draw outside the bounds asked for
       {"call ErrorHandle 5 x ミュルカ L\n", 1},     // a box with nothing queued, auto off
       {"auto on\ncall ErrorHandle 5 x ミュルカ L\n", 0},
+      {"expectcall CutAtNul abc abc\n", 0},
+      {"expectcall CutAtNul abc abd\n", 1},
       {"frobnicate\n", 2},
       {"put \"a.ini\n", 2},  // unclosed quote
       {"expect hp\n", 2},
