@@ -202,7 +202,11 @@ void replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 IniDocument IniStore::load(const std::filesystem::path& file) const {
   std::ifstream in(file, std::ios::binary);
   if (!in) return {};
-  std::string bytes(kMaxFileBytes, '\0');
+  // Only as much room as the file needs: a save is a few kilobytes, the limit is for damage.
+  std::error_code ec;
+  auto size = std::filesystem::file_size(file, ec);
+  if (ec || size > kMaxFileBytes) size = kMaxFileBytes;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<size_t>(in.gcount()));
   return IniDocument::parse(bytes);
