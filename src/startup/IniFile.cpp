@@ -129,7 +129,12 @@ const std::string* IniDocument::find(std::string_view section, std::string_view 
   return nullptr;
 }
 
-void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+void IniDocument::set(std::string_view section, std::string_view key, std::string_view rawValue) {
+  // A value is one line: a line break inside it would start a key or section of its own.
+  std::string oneLine(rawValue);
+  for (char& c : oneLine)
+    if (c == '\r' || c == '\n') c = ' ';
+  const std::string_view value = oneLine;
   Section* s = findSection(section);
   if (s == nullptr) {
     Section fresh;

@@ -93,6 +93,12 @@ TEST_F(IniFileTest, TextsAreShiftJisInTheFile) {
   EXPECT_EQ(ini().getString(file(), "PROFILE", "Sex", ""), "♀");
 }
 
+TEST_F(IniFileTest, AValueWithLineBreaksStaysOnItsLine) {
+  ini().write(file(), "PROFILE", "Mail", "a@b\r\n[PETPROFILE]\r\nHP=9999");
+  EXPECT_EQ(ini().getInt(file(), "PETPROFILE", "HP", 30), 30);
+  EXPECT_EQ(t.bytes("a.ini"), "[PROFILE]\r\nMail=a@b  [PETPROFILE]  HP=9999\r\n");
+}
+
 TEST_F(IniFileTest, AFailedReplaceLeavesTheOldFile) {
   t.put("a.ini", "[S]\r\nK=old\r\n");
   // A directory where the temporary file would go: the write cannot happen, even as root.
