@@ -1,8 +1,8 @@
 #include "persistence/GameState.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <map>
@@ -13,11 +13,12 @@ namespace myu {
 const std::array<const char*, kPersonalityCount> kTypeKey = {
     "OTAKU", "SUKEBE", "UTAGURIA", "YANTYA", "WILD", "MAJIME", "AMAENBOU", "NAMAKEMONO"};
 const std::array<const char*, kPersonalityCount> kTypeLabel = {
-    "オタク", "スケベ", "ウタガイ屋", "やんちゃ", "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
+    "オタク",   "スケベ", "ウタガイ屋", "やんちゃ",
+    "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
 
 std::int16_t& GameState::personality(int i) {
-  std::int16_t* const fields[] = {&otaku, &sukebe,   &utaguria, &yantya,
-                                  &wild,  &majime,   &amaenbou, &namakemono};
+  std::int16_t* const fields[] = {&otaku, &sukebe, &utaguria, &yantya,
+                                  &wild,  &majime, &amaenbou, &namakemono};
   return *fields[i];
 }
 
@@ -46,14 +47,17 @@ void ClampStatus(GameState& s) {
 }
 
 std::string formatSingle(float value) {
-  // The shortest text that reads back as the same single, as the platform prints it.
+  // The shortest text that reads back as the same single, as the platform prints it: plain
+  // decimals ("1440", "1.51", "-0.5") for everyday magnitudes, an exponent only for the
+  // extreme ones.
+  if (value == 0) return "0";
+  float magnitude = value < 0 ? -value : value;
+  auto format = (magnitude >= 1e-5f && magnitude < 1e15f) ? std::chars_format::fixed
+                                                          : std::chars_format::general;
   char buf[64];
-  for (int precision = 1; precision <= 9; ++precision) {
-    std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(value));
-    float back = std::strtof(buf, nullptr);
-    if (back == value) break;
-  }
-  return buf;
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, format);
+  if (ec != std::errc()) return "0";
+  return std::string(buf, end);
 }
 
 namespace {

@@ -11,7 +11,9 @@
 namespace myu {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -70,8 +72,8 @@ IniDocument IniDocument::parse(std::string_view bytes) {
     if (!t.empty() && t.front() == '[') {
       size_t close = t.find(']');
       Section s;
-      s.name = std::string(trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos
-                                                                           : close - 1)));
+      s.name = std::string(
+          trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
       s.header = std::string(raw);
       doc.sections_.push_back(std::move(s));
       continue;
@@ -127,7 +129,12 @@ const std::string* IniDocument::find(std::string_view section, std::string_view 
   return nullptr;
 }
 
-void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+void IniDocument::set(std::string_view section, std::string_view key, std::string_view rawValue) {
+  // A value is one line: a line break inside it would start a key or section of its own.
+  std::string oneLine(rawValue);
+  for (char& c : oneLine)
+    if (c == '\r' || c == '\n') c = ' ';
+  const std::string_view value = oneLine;
   Section* s = findSection(section);
   if (s == nullptr) {
     Section fresh;
@@ -154,21 +161,33 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
   s->lines.insert(at, std::move(line));
 }
 
-void replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+namespace {
+
+std::filesystem::path tempFileOf(const std::filesystem::path& file) {
   std::filesystem::path tmp = file;
   tmp += ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw VbError(err::kPathFileAccess);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(tmp, ignored);
-      throw VbError(err::kDiskFull);
-    }
+  return tmp;
+}
+
+// Writes the bytes into the file's temporary neighbour. Raises a VbError on failure, after
+// removing what it wrote.
+void writeTemp(const std::filesystem::path& file, std::string_view bytes) {
+  const std::filesystem::path tmp = tempFileOf(file);
+  std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+  if (!out) throw VbError(err::kPathFileAccess);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  if (!out) {
+    out.close();
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw VbError(err::kDiskFull);
   }
+}
+
+// Puts the temporary neighbour in the file's place.
+void renameTemp(const std::filesystem::path& file) {
+  const std::filesystem::path tmp = tempFileOf(file);
   std::error_code ec;
   std::filesystem::rename(tmp, file, ec);
   if (ec) {
@@ -178,10 +197,21 @@ void replaceFileAtomically(const std::filesystem::path& file, std::string_view b
   }
 }
 
+}  // namespace
+
+void replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
+  writeTemp(file, bytes);
+  renameTemp(file);
+}
+
 IniDocument IniStore::load(const std::filesystem::path& file) const {
   std::ifstream in(file, std::ios::binary);
   if (!in) return {};
-  std::string bytes(kMaxFileBytes, '\0');
+  // Only as much room as the file needs: a save is a few kilobytes, the limit is for damage.
+  std::error_code ec;
+  auto size = std::filesystem::file_size(file, ec);
+  if (ec || size > kMaxFileBytes) size = kMaxFileBytes;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<size_t>(in.gcount()));
   return IniDocument::parse(bytes);
@@ -273,10 +303,25 @@ IniStore::Batch::~Batch() {
 void IniStore::Batch::commit() {
   if (!outermost_ || done_) return;
   done_ = true;
-  for (auto& [path, cached] : store_.cache_) {
-    if (!cached.dirty) continue;
-    save(path, cached.doc);
-    cached.dirty = false;
+  // Every changed file is first written beside itself; only when all of them are written do
+  // they take the old files' places, so a failure leaves every old file as it was.
+  std::vector<std::filesystem::path> written;
+  try {
+    for (auto& [path, cached] : store_.cache_) {
+      if (!cached.dirty) continue;
+      writeTemp(path, cached.doc.serialize());
+      written.push_back(path);
+    }
+  } catch (...) {
+    for (const auto& path : written) {
+      std::error_code ignored;
+      std::filesystem::remove(tempFileOf(path), ignored);
+    }
+    throw;
+  }
+  for (const auto& path : written) {
+    renameTemp(path);
+    store_.cache_[path].dirty = false;
   }
 }
 

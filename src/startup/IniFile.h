@@ -78,7 +78,8 @@ class IniStore {
     ~Batch();
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
-    // Writes the changed files (only the outermost batch does). Raises a VbError on failure.
+    // Writes the changed files (only the outermost batch does). Raises a VbError on failure;
+    // every old file then stays as it was.
     void commit();
 
    private:

@@ -301,9 +301,11 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     need(2);
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
-  } else if (cmd == "call") {
-    need(1);
-    std::vector<std::string> args(w.begin() + 2, w.end());
+  } else if (cmd == "call" || cmd == "expectcall") {
+    // expectcall PROCEDURE ARG... RESULT: the call, failing the run when its result differs.
+    const bool expecting = cmd == "expectcall";
+    need(expecting ? 2 : 1);
+    std::vector<std::string> args(w.begin() + 2, expecting ? w.end() - 1 : w.end());
     std::string name = w[1];
     std::optional<std::string> result;
     auto dot = name.find('.');
@@ -322,6 +324,11 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
       }
     }
     if (result) out_ << "call " << name << " -> " << *result << "\n";
+    if (expecting && result.value_or("") != w.back()) {
+      failed_ = true;
+      out_ << "expect FAILED: " << name << " gave " << quoteText(result.value_or(""))
+           << ", expected " << quoteText(w.back()) << "\n";
+    }
   } else if (cmd == "set") {
     need(2);
     if (!setField(game().st, w[1], w[2])) throw BadLine("cannot set " + w[1] + " to " + w[2]);

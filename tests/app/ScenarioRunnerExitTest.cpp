@@ -1,0 +1,63 @@
+// The scenario runner's exit status: a script that should fail must really fail.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/scenario/ScenarioRunner.h"
+
+namespace myu {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+};
+
+Outcome run(const std::string& script) {
+  std::ostringstream out, err;
+  ScenarioRunner runner(out, err);
+  int status = runner.run(script, "test.scn");
+  return {status, out.str() + err.str()};
+}
+
+TEST(ScenarioRunnerExit, Statuses) {
+  struct Case {
+    const char* script;
+    int status;
+  } cases[] = {
+      {"set hp 5\nexpect hp 5\n", 0},
+      {"set hp 5\nexpect hp 6\nexpect hp 5\n", 1},  // a failed expect fails the run, which goes on
+      {"answer 1\n", 1},                            // an answer left unused
+      {"input hello\n", 1},                         // an input left unused
+      {"random 3\n", 1},                            // a draw left unused
+      {"random 9\ncall RandomBetween 1 6\n", 1},    // a draw outside the bounds asked for
+      {"call ErrorHandle 5 x ミュルカ L\n", 1},     // a box with nothing queued, auto off
+      {"auto on\ncall ErrorHandle 5 x ミュルカ L\n", 0},
+      {"expectcall CutAtNul abc abc\n", 0},
+      {"expectcall CutAtNul abc abd\n", 1},
+      {"frobnicate\n", 2},
+      {"put \"a.ini\n", 2},  // unclosed quote
+      {"expect hp\n", 2},
+      {"set hp notanumber\n", 2},
+  };
+  for (const auto& c : cases) {
+    Outcome r = run(c.script);
+    EXPECT_EQ(r.status, c.status) << c.script << "\n" << r.out;
+  }
+}
+
+TEST(ScenarioRunnerExit, AFailedExpectSaysWhat) {
+  Outcome r = run("set petName ぴよ\nexpect petName ぴよこ\n");
+  EXPECT_NE(r.out.find("expect FAILED: petName is \"ぴよ\", expected \"ぴよこ\""),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(ScenarioRunnerSplit, QuotesAndEscapes) {
+  EXPECT_EQ(splitScriptLine(R"(put a.ini "[S]\r\nK=a b\x41\"\\")"),
+            (std::vector<std::string>{"put", "a.ini", "[S]\r\nK=a bA\"\\"}));
+  EXPECT_THROW(splitScriptLine("put \"open"), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace myu
