@@ -1,8 +1,10 @@
 #include "persistence/GameState.h"
 
 #include <charconv>
-#include <cstdlib>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <map>
@@ -13,11 +15,12 @@ namespace myu {
 const std::array<const char*, kPersonalityCount> kTypeKey = {
     "OTAKU", "SUKEBE", "UTAGURIA", "YANTYA", "WILD", "MAJIME", "AMAENBOU", "NAMAKEMONO"};
 const std::array<const char*, kPersonalityCount> kTypeLabel = {
-    "オタク", "スケベ", "ウタガイ屋", "やんちゃ", "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
+    "オタク",   "スケベ", "ウタガイ屋", "やんちゃ",
+    "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
 
 std::int16_t& GameState::personality(int i) {
-  std::int16_t* const fields[] = {&otaku, &sukebe,   &utaguria, &yantya,
-                                  &wild,  &majime,   &amaenbou, &namakemono};
+  std::int16_t* const fields[] = {&otaku, &sukebe, &utaguria, &yantya,
+                                  &wild,  &majime, &amaenbou, &namakemono};
   return *fields[i];
 }
 
@@ -51,6 +54,11 @@ std::string formatSingle(float value) {
   for (int precision = 1; precision <= 9; ++precision) {
     std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(value));
     float back = std::strtof(buf, nullptr);
+    // Plain digits where the platform prints them (50, not 5e+01): the integer reader of a
+    // saved window position takes only the leading digits.
+    double magnitude = std::fabs(static_cast<double>(value));
+    bool exponent = std::strchr(buf, 'e') != nullptr;
+    if (exponent && magnitude >= 1e-4 && magnitude < 1e15) continue;
     if (back == value) break;
   }
   return buf;
