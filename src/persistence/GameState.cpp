@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cstdio>
 #include <functional>
 #include <limits>
 #include <map>
@@ -15,12 +15,11 @@ namespace myu {
 const std::array<const char*, kPersonalityCount> kTypeKey = {
     "OTAKU", "SUKEBE", "UTAGURIA", "YANTYA", "WILD", "MAJIME", "AMAENBOU", "NAMAKEMONO"};
 const std::array<const char*, kPersonalityCount> kTypeLabel = {
-    "オタク",   "スケベ", "ウタガイ屋", "やんちゃ",
-    "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
+    "オタク", "スケベ", "ウタガイ屋", "やんちゃ", "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
 
 std::int16_t& GameState::personality(int i) {
-  std::int16_t* const fields[] = {&otaku, &sukebe, &utaguria, &yantya,
-                                  &wild,  &majime, &amaenbou, &namakemono};
+  std::int16_t* const fields[] = {&otaku, &sukebe,   &utaguria, &yantya,
+                                  &wild,  &majime,   &amaenbou, &namakemono};
   return *fields[i];
 }
 

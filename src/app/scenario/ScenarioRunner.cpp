@@ -30,9 +30,7 @@ long toNumber(const std::string& s) {
   return v;
 }
 
-std::string boolOrNumber(bool b) {
-  return b ? "True" : "False";
-}
+std::string boolOrNumber(bool b) { return b ? "True" : "False"; }
 
 }  // namespace
 
@@ -58,21 +56,11 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
         }
         char e = line[i++];
         switch (e) {
-          case 'r':
-            word += '\r';
-            break;
-          case 'n':
-            word += '\n';
-            break;
-          case 't':
-            word += '\t';
-            break;
-          case '"':
-            word += '"';
-            break;
-          case '\\':
-            word += '\\';
-            break;
+          case 'r': word += '\r'; break;
+          case 'n': word += '\n'; break;
+          case 't': word += '\t'; break;
+          case '"': word += '"'; break;
+          case '\\': word += '\\'; break;
           case 'x': {
             int hi = i < line.size() ? hexDigit(line[i]) : -1;
             int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
@@ -81,8 +69,7 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
             i += 2;
             break;
           }
-          default:
-            throw std::invalid_argument(std::string("unknown escape \\") + e);
+          default: throw std::invalid_argument(std::string("unknown escape \\") + e);
         }
       }
       if (!closed) throw std::invalid_argument("unclosed quote");
@@ -298,8 +285,7 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     need(1);
     random_.seed(static_cast<std::uint32_t>(num(1)));
   } else if (cmd == "random") {
-    for (size_t i = 1; i < w.size(); ++i)
-      random_.queued.push_back(static_cast<std::int32_t>(num(i)));
+    for (size_t i = 1; i < w.size(); ++i) random_.queued.push_back(static_cast<std::int32_t>(num(i)));
   } else if (cmd == "trace") {
     need(1);
     random_.trace = w[1] == "on";
@@ -395,12 +381,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     Form& f = formNamed(w[1].substr(0, dot));
     std::string c = w[1].substr(dot + 1);
     if (f.find(c) == nullptr) throw BadLine("no control " + c + " on " + f.name());
-    if (cmd == "click")
-      userClick(f, c);
-    else if (cmd == "rclick")
-      userClick(f, c, 2);
-    else
-      userDblClick(f, c);
+    if (cmd == "click") userClick(f, c);
+    else if (cmd == "rclick") userClick(f, c, 2);
+    else userDblClick(f, c);
   } else if (cmd == "select") {
     need(2);
     auto dot = w[1].find('.');
