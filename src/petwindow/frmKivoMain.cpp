@@ -217,6 +217,11 @@ void frmKivoMain::buildControls() {
   addTimer("TimeTimer", 250, [this] { TimeTimer_Timer(); });
   addTimer("move_timer", 5, [this] { move_timer_Timer(); });
 
+  // Our own cursor pictures, when they are installed; the view falls back to its own.
+  for (int i = 0; i < 3; ++i)
+    if (auto p = existingPicture(game_, "Mof_CUR_" + std::to_string(i) + ".bmp"))
+      ctl("imgIcon", i).picture = *p;
+
   // Events.
   for (const char* c : {"Frame1", "Frame2", "Picture1", "Label2", "TextWindow", "TextWindow2"})
     on(c, Event::DblClick, [this](const EventArgs&) { Window_Mode(); });

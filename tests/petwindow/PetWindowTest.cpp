@@ -3,6 +3,7 @@
 
 #include "events/mdlEvent.h"
 #include "petwindow/frmKivoMain.h"
+#include "petwindow/mdlGraphic.h"
 #include "support/TestGame.h"
 
 namespace myu {
@@ -143,6 +144,30 @@ TEST_F(PetWindowTest, FlightStopsWhenMinimised) {
   tg.random.queued = {100, 100, 1, 1};
   Event_WindowMoveStart(tg.game());
   EXPECT_TRUE(w.isNormalState());
+}
+
+}  // namespace
+}  // namespace myu
+
+namespace myu {
+namespace {
+
+TEST(ShowPoseTest, LoadsExactNamesAndKeepsPicturesOfMissingFiles) {
+  test::TestGame tg;
+  tg.putBytes("Img/Mof_IMG_12a.bmp", "BM12a");
+  tg.putBytes("Img/mof_img_12b.bmp", "BM12b");  // differs in letter case: not used
+  tg.putBytes("Img/Mof_IMG_0b.bmp", "BM0b");
+  auto& w = tg.game().form<frmKivoMain>();
+  ShowPose(tg.game(), 0);
+  EXPECT_EQ(w.ctl("Image1").picture, "");
+  EXPECT_NE(w.ctl("Image2").picture.find("Mof_IMG_0b.bmp"), std::string::npos);
+  ShowPose(tg.game(), 12);
+  EXPECT_NE(w.ctl("Image1").picture.find("Mof_IMG_12a.bmp"), std::string::npos);
+  EXPECT_NE(w.ctl("Image2").picture.find("Mof_IMG_0b.bmp"), std::string::npos);
+  EXPECT_EQ(poseFileName("Oth", 3, 'b'), "Oth_IMG_3b.bmp");
+  ShowPose(tg.game(), 99);  // nothing there: no change, no message
+  EXPECT_NE(w.ctl("Image1").picture.find("Mof_IMG_12a.bmp"), std::string::npos);
+  EXPECT_EQ(tg.transcript(), "");
 }
 
 }  // namespace
