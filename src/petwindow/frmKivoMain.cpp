@@ -338,6 +338,9 @@ void frmKivoMain::setPosition(double left, double top) {
   };
   me().left = clampTwips(left);
   me().top = clampTwips(top);
+  // A saved position off the screen (another screen size, or a damaged save) would hide the
+  // pet: the window comes back onto the screen.
+  keepOnScreen();
 }
 
 void frmKivoMain::selectBehaviourOption(int index) {
@@ -428,6 +431,8 @@ void frmKivoMain::Timer1_Timer() {
       blink = !blink;
       ctl("Picture1").picture = ctl(blink ? "Image2" : "Image1").picture;
     } else {
+      // The death is handed over once; the death window decides what follows.
+      timer("Timer1")->enabled = false;
       game_.hide(*this);
       showDeathWindow(game_);
     }
