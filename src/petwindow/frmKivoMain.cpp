@@ -98,16 +98,9 @@ void frmKivoMain::buildControls() {
   f1.backColor = kPink;
   Control& f2 = place(add("Frame", "Frame2", "Frame1"), 0, 0, 2775, 2175);
   f2.backColor = kWhite;
-  Control& pic = place(add("Picture", "Picture1", "Frame2"), 120, 60, 2535, 2055);
-  pic.backColor = kWhite;
-  pic.stretch = true;
-
-  Control& tw = place(add("Label", "TextWindow", "Picture1"), 0, 1440, 2535, 630);
-  tw.backColor = kWhite;
-  tw.opaque = false;
-  tw.foreColor = kNavy;
-  tw.tooltip = kSpeechTip;
-  tw.multiLine = true;
+  // Labels are drawn on their container beneath the picture box: the second speech text and
+  // the clock face show only while the pet picture is hidden (the clock view). Controls are
+  // drawn in the order they are added, later ones on top.
   Control& tw2 = place(add("Label", "TextWindow2", "Frame2"), 150, 1575, 2475, 555);
   tw2.foreColor = kWhite;
   tw2.backColor = kWhite;
@@ -122,6 +115,16 @@ void frmKivoMain::buildControls() {
   clock.fontBold = true;
   clock.visible = false;
 
+  Control& pic = place(add("Picture", "Picture1", "Frame2"), 120, 60, 2535, 2055);
+  pic.backColor = kWhite;
+  pic.stretch = true;
+
+  Control& tw = place(add("Label", "TextWindow", "Picture1"), 0, 1440, 2535, 630);
+  tw.backColor = kWhite;
+  tw.opaque = false;
+  tw.foreColor = kNavy;
+  tw.tooltip = kSpeechTip;
+  tw.multiLine = true;
   Control& name = place(add("Label", "fldPETname", "Frame1"), 120, 2280, 2655, 300);
   name.opaque = false;
   name.fontSize = 11;

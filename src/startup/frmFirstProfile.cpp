@@ -258,7 +258,7 @@ std::int32_t frmFirstProfile::WriteFirstProfile() {
     s.userMail = trimBlanks(ctl("Text2").text);
     s.userSex = trimBlanks(s.userSex);
     s.userAge = trimBlanks(ctl("Text3").text);
-    s.userType = ctl("Combo1").text;
+    s.userType = trimBlanks(ctl("Combo1").text);
     s.petName = trimBlanks(ctl("Text4").text);
 
     auto roll16 = [&](int lo, int hi) {
