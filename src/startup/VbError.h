@@ -44,4 +44,10 @@ class VbError : public std::runtime_error {
 
 [[noreturn]] void raise(int number);
 
+// Thrown by a host to stop the run itself (a scenario that cannot go on). Error traps never
+// report it; it passes through every procedure to the host.
+struct HostAbort : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 }  // namespace myu

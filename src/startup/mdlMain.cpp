@@ -31,6 +31,8 @@ void reportCurrentError(Game& g, std::string_view label) {
   std::string description;
   try {
     throw;
+  } catch (const HostAbort&) {
+    throw;
   } catch (const VbError& e) {
     number = e.number();
     description = e.description();
@@ -75,12 +77,11 @@ std::int32_t openLanguageFile(RecordFile& handle, const std::filesystem::path& p
 }  // namespace
 
 std::int32_t OPENDAT1(Game& g) {
-  return guarded(g, "mdlMain/OPENDAT1 ", std::int32_t{0},
-                 [&] {
-                   // A name that would lead outside the program folder is never opened.
-                   if (!isSafeFileName(g.st.petName + ".dat")) raise(err::kBadFileName);
-                   return openLanguageFile(g.lang1, g.file(g.st.petName + ".dat"));
-                 });
+  return guarded(g, "mdlMain/OPENDAT1 ", std::int32_t{0}, [&] {
+    // A name that would lead outside the program folder is never opened.
+    if (!isSafeFileName(g.st.petName + ".dat")) raise(err::kBadFileName);
+    return openLanguageFile(g.lang1, g.file(g.st.petName + ".dat"));
+  });
 }
 
 std::int32_t OPENDAT3(Game& g, const std::string& path) {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "startup/Platform.h"
+#include "startup/VbError.h"
 
 namespace myu {
 
@@ -20,8 +21,8 @@ std::string quoteText(const std::string& text);
 
 // Thrown when a dialog comes with no answer queued and auto mode off, or a queued draw does
 // not fit its bounds; ends the run with exit status 1.
-struct ScriptFailure : std::runtime_error {
-  using std::runtime_error::runtime_error;
+struct ScriptFailure : HostAbort {
+  using HostAbort::HostAbort;
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -83,6 +84,13 @@ class ScriptedSession : public Session {
 
  private:
   std::ostream& out_;
+};
+
+// Another copy of the program runs only when the script says so.
+class ScriptedInstanceLock : public InstanceLock {
+ public:
+  bool alreadyRunning() override { return running; }
+  bool running = false;
 };
 
 // Windows without a display: a modal form runs `pump` until it closes.

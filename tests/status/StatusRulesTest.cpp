@@ -242,8 +242,10 @@ TEST_F(StatusFixture, RestRaisesConditionOnlyUpToTwo) {
 TEST_F(StatusFixture, StudyAtHundredRaisesItsTitleEveryRun) {
   s.majime = 100;
   for (int i = 0; i < 3; ++i) {
-    tg.random.queued.push_back(i == 1 ? 0 : 1);  // run 2 is even: maxMp, hp
-    if (i == 1) tg.random.queued.push_back(0);
+    if (i == 1) {  // run 2 is even: maxMp, hp
+      tg.random.queued.push_back(0);
+      tg.random.queued.push_back(0);
+    }
     tg.random.queued.push_back(1);  // r = 1: no word
     plusTYPEm(tg.game());
   }

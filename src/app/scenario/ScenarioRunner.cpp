@@ -30,7 +30,9 @@ long toNumber(const std::string& s) {
   return v;
 }
 
-std::string boolOrNumber(bool b) { return b ? "True" : "False"; }
+std::string boolOrNumber(bool b) {
+  return b ? "True" : "False";
+}
 
 }  // namespace
 
@@ -56,11 +58,21 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
         }
         char e = line[i++];
         switch (e) {
-          case 'r': word += '\r'; break;
-          case 'n': word += '\n'; break;
-          case 't': word += '\t'; break;
-          case '"': word += '"'; break;
-          case '\\': word += '\\'; break;
+          case 'r':
+            word += '\r';
+            break;
+          case 'n':
+            word += '\n';
+            break;
+          case 't':
+            word += '\t';
+            break;
+          case '"':
+            word += '"';
+            break;
+          case '\\':
+            word += '\\';
+            break;
           case 'x': {
             int hi = i < line.size() ? hexDigit(line[i]) : -1;
             int lo = i + 1 < line.size() ? hexDigit(line[i + 1]) : -1;
@@ -69,7 +81,8 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
             i += 2;
             break;
           }
-          default: throw std::invalid_argument(std::string("unknown escape \\") + e);
+          default:
+            throw std::invalid_argument(std::string("unknown escape \\") + e);
         }
       }
       if (!closed) throw std::invalid_argument("unclosed quote");
@@ -112,6 +125,7 @@ void ScenarioRunner::makeGame() {
   s.shell = shell_.get();
   s.session = &session_;
   s.windows = &windows_;
+  s.instance = &instance_;
   game_ = std::make_unique<Game>(folder_, s);
   game_->errorLogObserver = [this](const std::string& line) {
     out_ << "errorlog " << quoteText(line) << "\n";
@@ -218,7 +232,9 @@ void ScenarioRunner::executeNext() {
     throw BadLine(e.what());
   }
   if (words.empty()) return;
-  Game* g = game_.get();
+  // A start or call may open modal windows: the game exists before it, so that windows
+  // closed inside are kept until the line is done.
+  Game* g = words[0] == "start" || words[0] == "call" ? &game() : game_.get();
   if (g != nullptr) ++g->eventDepth;
   try {
     execute(words);
@@ -282,7 +298,8 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     need(1);
     random_.seed(static_cast<std::uint32_t>(num(1)));
   } else if (cmd == "random") {
-    for (size_t i = 1; i < w.size(); ++i) random_.queued.push_back(static_cast<std::int32_t>(num(i)));
+    for (size_t i = 1; i < w.size(); ++i)
+      random_.queued.push_back(static_cast<std::int32_t>(num(i)));
   } else if (cmd == "trace") {
     need(1);
     random_.trace = w[1] == "on";
@@ -301,6 +318,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     need(2);
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
+  } else if (cmd == "instance") {
+    need(1);
+    instance_.running = w[1] == "running";
   } else if (cmd == "call" || cmd == "expectcall") {
     // expectcall PROCEDURE ARG... RESULT: the call, failing the run when its result differs.
     const bool expecting = cmd == "expectcall";
@@ -392,9 +412,12 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     Form& f = formNamed(w[1].substr(0, dot));
     std::string c = w[1].substr(dot + 1);
     if (f.find(c) == nullptr) throw BadLine("no control " + c + " on " + f.name());
-    if (cmd == "click") userClick(f, c);
-    else if (cmd == "rclick") userClick(f, c, 2);
-    else userDblClick(f, c);
+    if (cmd == "click")
+      userClick(f, c);
+    else if (cmd == "rclick")
+      userClick(f, c, 2);
+    else
+      userDblClick(f, c);
   } else if (cmd == "select") {
     need(2);
     auto dot = w[1].find('.');

@@ -24,7 +24,9 @@ class ScenarioRunner {
   struct BadLine : std::runtime_error {
     using std::runtime_error::runtime_error;
   };
-  struct ScriptEnded {};
+  struct ScriptEnded : HostAbort {
+    ScriptEnded() : HostAbort("the script ended while a modal window was open") {}
+  };
 
   Game& game();
   void makeGame();
@@ -50,6 +52,7 @@ class ScenarioRunner {
   std::unique_ptr<ScriptedShell> shell_;
   ScriptedSession session_;
   ScriptedWindowHost windows_;
+  ScriptedInstanceLock instance_;
   std::unique_ptr<Game> game_;
   ProcedureRegistry procedures_;
 };
