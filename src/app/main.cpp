@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
   myu::app::QtSession session;
   myu::ui::QtWindowHost windows;
   myu::ui::registerViews(windows);
+  dialogs.beforeShow = [&windows] { windows.syncAll(); };
 
   myu::Services services;
   services.dialogs = &dialogs;

@@ -41,6 +41,7 @@ QMessageBox::Icon qtIcon(int icon) {
 }  // namespace
 
 int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
+  if (beforeShow) beforeShow();
   const MsgBoxLayout layout = msgBoxLayout(style);
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(titleOr(title));
@@ -65,6 +66,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
+  if (beforeShow) beforeShow();
   QInputDialog box(QApplication::activeWindow());
   box.setWindowTitle(titleOr(title));
   box.setLabelText(qs(normaliseLineBreaks(prompt)));

@@ -3,6 +3,7 @@
 // the program itself has it (src/app), so no test can ever reach it.
 #pragma once
 
+#include <functional>
 #include <random>
 
 #include "startup/Platform.h"
@@ -11,6 +12,9 @@ namespace myu::ui {
 
 class QtDialogs final : public Dialogs {
  public:
+  // Run before a box shows, so the windows show what the handler changed up to then.
+  std::function<void()> beforeShow;
+
   int msgBox(const std::string& prompt, int style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText) override;

@@ -43,6 +43,7 @@ FormView* QtWindowHost::ensureView(Form& form) {
 }
 
 void QtWindowHost::formShown(Form& form, bool modal) {
+  syncAll();
   FormView* view = ensureView(form);
   if (modal && !view->isVisible()) view->setWindowModality(Qt::ApplicationModal);
   if (form.onTop) view->setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -106,6 +107,8 @@ void QtWindowHost::setOnTop(Form& form, bool onTop) {
 }
 
 void QtWindowHost::sleep(int milliseconds) {
+  // What the handler changed so far shows before the pause.
+  syncAll();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
