@@ -1,7 +1,9 @@
 #include "persistence/GameState.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -51,6 +53,11 @@ std::string formatSingle(float value) {
   for (int precision = 1; precision <= 9; ++precision) {
     std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(value));
     float back = std::strtof(buf, nullptr);
+    // Plain digits where the platform prints them (50, not 5e+01): the integer reader of a
+    // saved window position takes only the leading digits.
+    double magnitude = std::fabs(static_cast<double>(value));
+    bool exponent = std::strchr(buf, 'e') != nullptr;
+    if (exponent && magnitude >= 1e-4 && magnitude < 1e15) continue;
     if (back == value) break;
   }
   return buf;

@@ -1,7 +1,37 @@
+#include "events/mdlEvent.h"
+#include "petwindow/frmKivoMain.h"
+#include "petwindow/mdlGraphic.h"
+#include "startup/Game.h"
 #include "startup/Procedures.h"
+#include "startup/mdlMain.h"
 
 namespace myu {
 
-void registerPetWindowProcedures(ProcedureRegistry& r) { (void)r; }
+void registerPetWindowProcedures(ProcedureRegistry& r) {
+  r.add("Main", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    Main(g);
+    return std::nullopt;
+  });
+  r.add("ShowPose", [](Game& g, const ProcArgs& a) -> std::optional<std::string> {
+    ShowPose(g, static_cast<std::int16_t>(argInt(a, 0)));
+    return std::nullopt;
+  });
+  r.add("Event_WindowMoveStart", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    Event_WindowMoveStart(g);
+    return std::nullopt;
+  });
+  // One step of the flight with the pet window's own bounce counter; prints the result and
+  // the counter after the step.
+  r.add("Event_WindowMoveRound", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    auto& w = g.form<frmKivoMain>();
+    bool ok = Event_WindowMoveRound(g, w.moveRounds);
+    return boolText(ok) + " " + std::to_string(w.moveRounds);
+  });
+  r.add("PRE_VIEW", [](Game& g, const ProcArgs& a) -> std::optional<std::string> {
+    Form* f = g.findForm(a.size() > 1 ? argText(a, 1) : std::string(frmKivoMain::kName));
+    if (f != nullptr) PRE_VIEW(g, static_cast<std::int16_t>(argInt(a, 0)), *f);
+    return std::nullopt;
+  });
+}
 
 }  // namespace myu

@@ -100,6 +100,13 @@ class WindowHost {
   virtual void sleep(int milliseconds) = 0;
 };
 
+// Whether another copy of the program is already running.
+class InstanceLock {
+ public:
+  virtual ~InstanceLock() = default;
+  virtual bool alreadyRunning() = 0;
+};
+
 // Every service, handed to the game object in one bundle.
 struct Services {
   Dialogs* dialogs = nullptr;
@@ -108,6 +115,7 @@ struct Services {
   Shell* shell = nullptr;
   Session* session = nullptr;
   WindowHost* windows = nullptr;
+  InstanceLock* instance = nullptr;  // none: this copy is the only one
 };
 
 }  // namespace myu

@@ -85,6 +85,13 @@ class ScriptedSession : public Session {
   std::ostream& out_;
 };
 
+// Another copy of the program runs only when the script says so.
+class ScriptedInstanceLock : public InstanceLock {
+ public:
+  bool alreadyRunning() override { return running; }
+  bool running = false;
+};
+
 // Windows without a display: a modal form runs `pump` until it closes.
 class ScriptedWindowHost : public WindowHost {
  public:

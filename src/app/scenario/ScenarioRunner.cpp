@@ -112,6 +112,7 @@ void ScenarioRunner::makeGame() {
   s.shell = shell_.get();
   s.session = &session_;
   s.windows = &windows_;
+  s.instance = &instance_;
   game_ = std::make_unique<Game>(folder_, s);
   game_->errorLogObserver = [this](const std::string& line) {
     out_ << "errorlog " << quoteText(line) << "\n";
@@ -218,7 +219,9 @@ void ScenarioRunner::executeNext() {
     throw BadLine(e.what());
   }
   if (words.empty()) return;
-  Game* g = game_.get();
+  // A start or call may open modal windows: the game exists before it, so that windows
+  // closed inside are kept until the line is done.
+  Game* g = words[0] == "start" || words[0] == "call" ? &game() : game_.get();
   if (g != nullptr) ++g->eventDepth;
   try {
     execute(words);
@@ -301,6 +304,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     need(2);
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
+  } else if (cmd == "instance") {
+    need(1);
+    instance_.running = w[1] == "running";
   } else if (cmd == "call") {
     need(1);
     std::vector<std::string> args(w.begin() + 2, w.end());

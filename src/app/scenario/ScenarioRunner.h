@@ -50,6 +50,7 @@ class ScenarioRunner {
   std::unique_ptr<ScriptedShell> shell_;
   ScriptedSession session_;
   ScriptedWindowHost windows_;
+  ScriptedInstanceLock instance_;
   std::unique_ptr<Game> game_;
   ProcedureRegistry procedures_;
 };

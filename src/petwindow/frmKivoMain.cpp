@@ -1,0 +1,677 @@
+#include "petwindow/frmKivoMain.h"
+
+#include <cmath>
+#include <limits>
+
+#include "events/mdlEvent.h"
+#include "feeding/Feeding.h"
+#include "memorial/Memorial.h"
+#include "persistence/mdliniFile.h"
+#include "petwindow/frmSplash.h"
+#include "petwindow/mdlGraphic.h"
+#include "petwindow/mdlMischief.h"
+#include "startup/Checked.h"
+#include "startup/Game.h"
+#include "startup/mdlMain.h"
+#include "status/StatusWindow.h"
+#include "status/mdlChange.h"
+#include "words/mdlLang.h"
+
+namespace myu {
+namespace {
+
+constexpr std::uint32_t kPink = rgb(255, 192, 192);
+constexpr std::uint32_t kWhite = rgb(255, 255, 255);
+constexpr std::uint32_t kNavy = rgb(0, 0, 128);
+constexpr std::uint32_t kButtonFace = rgb(255, 255, 192);
+constexpr std::uint32_t kClockPanel = rgb(192, 192, 255);
+constexpr std::uint32_t kRed = rgb(255, 0, 0);
+constexpr std::uint32_t kBlue = rgb(0, 0, 255);
+
+constexpr const char* kSpeechTip = "デジペットからのメッセージです";
+constexpr const char* kClockOn = "時計表示";
+constexpr const char* kClockOff = "顔表示";
+
+struct MenuOption {
+  const char* caption;
+  const char* tooltip;
+  std::int16_t menuType;
+  std::int16_t pose;
+};
+constexpr MenuOption kOptions[6] = {
+    {"休ませる", "ＨＰ、ＭＰなどが徐々に回復します。", 8, 10},
+    {"勉強させる", "ペットが勉強をします。言葉などを覚えることもあります。", 6, 12},
+    {"あまやかす", "幸せ度が徐々に上がります。", 7, 9},
+    {"鍛える", "ペットの体力などが徐々にあがります。", 5, 11},
+    {"ほっておく", "すこし、やんちゃ度があがります。", 4, 13},
+    {"おもちゃる", "ペットがおもちゃで独り遊びします。", 1, 14},
+};
+
+constexpr const char* kMenuCaptions[10] = {"メニュー表示切り替え",
+                                           "時計切り替え",
+                                           "ステータス表示",
+                                           "-",
+                                           "手前表示切り替え",
+                                           "メッセージボックス",
+                                           "-",
+                                           "ミュルカについて",
+                                           "あ～れ～助けてぇ～",
+                                           "終了"};
+
+Control& place(Control& c, int left, int top, int width, int height) {
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  return c;
+}
+
+// The filled length of a bar: value / whole × full length, integer part.
+int barWidth(std::int32_t value, std::int32_t whole, int fullWidth) {
+  if (value < 1) return 0;
+  if (whole == 0) raise(err::kDivisionByZero);
+  double w = std::floor(static_cast<double>(value) / whole * fullWidth);
+  if (!(w >= std::numeric_limits<std::int32_t>::min() &&
+        w <= std::numeric_limits<std::int32_t>::max()))
+    raise(err::kOverflow);
+  return static_cast<int>(w);
+}
+
+}  // namespace
+
+frmKivoMain::frmKivoMain(Game& g) : Form(g, kName) {
+  buildControls();
+  g.setPetWindow(this);
+}
+
+frmKivoMain::~frmKivoMain() {
+  if (&game_.petWindow() == static_cast<PetWindowPort*>(this)) game_.setPetWindow(nullptr);
+}
+
+void frmKivoMain::buildControls() {
+  Control& w = me();
+  w.caption = "ミュルカ";
+  place(w, 0, 0, 5725, 4105);
+  w.backColor = kPink;
+
+  Control& f1 = place(add("Frame", "Frame1"), 0, 0, 5655, 3735);
+  f1.backColor = kPink;
+  Control& f2 = place(add("Frame", "Frame2", "Frame1"), 0, 0, 2775, 2175);
+  f2.backColor = kWhite;
+  // Labels are drawn on their container beneath the picture box: the second speech text and
+  // the clock face show only while the pet picture is hidden (the clock view). Controls are
+  // drawn in the order they are added, later ones on top.
+  Control& tw2 = place(add("Label", "TextWindow2", "Frame2"), 150, 1575, 2475, 555);
+  tw2.foreColor = kWhite;
+  tw2.backColor = kWhite;
+  tw2.opaque = false;
+  tw2.tooltip = kSpeechTip;
+  tw2.multiLine = true;
+  Control& clock = place(add("Label", "Label2", "Frame2"), 120, 180, 2535, 495);
+  clock.caption = "00:00:00";
+  clock.foreColor = kWhite;
+  clock.opaque = false;
+  clock.fontSize = 20;
+  clock.fontBold = true;
+  clock.visible = false;
+
+  Control& pic = place(add("Picture", "Picture1", "Frame2"), 120, 60, 2535, 2055);
+  pic.backColor = kWhite;
+  pic.stretch = true;
+
+  Control& tw = place(add("Label", "TextWindow", "Picture1"), 0, 1440, 2535, 630);
+  tw.backColor = kWhite;
+  tw.opaque = false;
+  tw.foreColor = kNavy;
+  tw.tooltip = kSpeechTip;
+  tw.multiLine = true;
+  Control& name = place(add("Label", "fldPETname", "Frame1"), 120, 2280, 2655, 300);
+  name.opaque = false;
+  name.fontSize = 11;
+  name.fontBold = true;
+  Control& l1 = place(add("Label", "Label1", "Frame1"), 120, 2640, 855, 225);
+  l1.caption = "体調";
+  l1.opaque = false;
+  Control& cond = place(add("Label", "fldCondition", "Frame1"), 1080, 2640, 1740, 225);
+  cond.tooltip = "ペットの現在の体調です。";
+  cond.opaque = false;
+
+  struct Row {
+    const char* label;
+    const char* caption;
+    const char* number;
+    const char* red;
+    const char* blue;
+    int top;
+  };
+  const Row rows[3] = {{"Label3", "HP", "petHP", "HPred", "HPblu", 2880},
+                       {"Label4", "満腹度", "petHARA", "HARAred", "HARAblu", 3120},
+                       {"Label5", "幸せ度", "petHAPPY", "HAPPYred", "HAPPYblu", 3360}};
+  for (const Row& r : rows) {
+    Control& lab = place(add("Label", r.label, "Frame1"), 120, r.top, 600, 225);
+    lab.caption = r.caption;
+    lab.opaque = false;
+    Control& num = place(add("Label", r.number, "Frame1"), 720, r.top, 345, 225);
+    num.opaque = false;
+    num.caption = "0";
+    Control& red = place(add("Image", r.red, "Frame1"), 1080, r.top, 1740, 180);
+    red.backColor = kRed;
+    red.stretch = true;
+    Control& blue = place(add("Image", r.blue, "Frame1"), 1080, r.top, 1740, 180);
+    blue.backColor = kBlue;
+    blue.stretch = true;
+  }
+
+  Control& f3 = place(add("Frame", "Frame3", "Frame1"), 2880, 0, 2655, 1335);
+  f3.caption = "行動メニュー";
+  f3.tooltip = "行動パターンを選択してください。ペットの成長に影響します。";
+  f3.backColor = kPink;
+  for (int i = 0; i < 6; ++i) {
+    Control& o = place(add("Option", "fldMENU(" + std::to_string(i) + ")", "Frame3"),
+                       120 + (i % 2) * 1260, 240 + (i / 2) * 345, 1215, 300);
+    o.caption = kOptions[i].caption;
+    o.tooltip = kOptions[i].tooltip;
+    o.backColor = kPink;
+  }
+  Control& fb = place(add("Check", "fldFrontBack", "Frame1"), 2880, 1380, 2655, 270);
+  fb.caption = "常に手前に表示";
+  fb.tooltip = "ペットのウインドウを常に手前に表示させます。";
+  fb.backColor = kPink;
+
+  auto button = [&](const char* name, const char* caption, const char* tip, int left, int top,
+                    int width, int height) -> Control& {
+    Control& b = place(add("Button", name, "Frame1"), left, top, width, height);
+    b.caption = caption;
+    b.tooltip = tip;
+    b.backColor = kButtonFace;
+    return b;
+  };
+  button("Command6", "なにか盛る", "ペットに餌や薬、毒などを盛ることができます。", 2880, 1695, 1305,
+         375);
+  button("Command8", "詳細ステータスを見る", "ペットについての詳しい情報はこちらから。", 4230, 1695,
+         1305, 375);
+  button("Command11", kClockOn, "時計などを表示します。", 2880, 2115, 1305, 375);
+  button("Command5", "終了", "ゲームを終了します。", 4230, 2115, 1305, 375);
+  button("btnKOTOBA", "言葉を教えてあげる。", "", 2880, 2535, 2655, 330).visible = false;
+  button("btnFLY", "飛べ！ 羽ばたけ！", "", 2880, 2910, 2655, 330).visible = false;
+  const char* downCaptions[4] = {"ログオフ", "再起動", "シャットダウン", "強制終了"};
+  for (int i = 0; i < 4; ++i)
+    button(("btnWINDOWN(" + std::to_string(i) + ")").c_str(), downCaptions[i], "", 2880 + i * 664,
+           3285, 660, 330)
+        .visible = false;
+
+  // Hidden images: the two pictures of the current pose and the three poke cursors.
+  place(add("Image", "Image1", "Frame1"), 120, 60, 2535, 2055).visible = false;
+  place(add("Image", "Image2", "Frame1"), 120, 60, 2535, 2055).visible = false;
+  for (int i = 0; i < 3; ++i)
+    place(add("Image", "imgIcon(" + std::to_string(i) + ")", "Frame1"), 0, 0, 480, 480).visible =
+        false;
+
+  // The pop-up menu (not in a menu bar).
+  Control& menu = add("Menu", "mnuMENU");
+  menu.caption = "右クリックメニュー";
+  menu.visible = false;
+  for (int i = 0; i < 10; ++i)
+    add("Menu", "mnuMENUs(" + std::to_string(i) + ")", "mnuMENU").caption = kMenuCaptions[i];
+
+  // Timers, all off until the code turns them on.
+  addTimer("CountTime", 3000, [this] { CountTime_Timer(); });
+  addTimer("Timer1", 1000, [this] { Timer1_Timer(); });
+  addTimer("TimeTimer", 250, [this] { TimeTimer_Timer(); });
+  addTimer("move_timer", 5, [this] { move_timer_Timer(); });
+
+  // Our own cursor pictures, when they are installed; the view falls back to its own.
+  for (int i = 0; i < 3; ++i)
+    if (auto p = existingPicture(game_, "Mof_CUR_" + std::to_string(i) + ".bmp"))
+      ctl("imgIcon", i).picture = *p;
+
+  // Events.
+  for (const char* c : {"Frame1", "Frame2", "Picture1", "Label2", "TextWindow", "TextWindow2"})
+    on(c, Event::DblClick, [this](const EventArgs&) { Window_Mode(); });
+  for (const char* c : {"Picture1", "Label2", "TextWindow", "TextWindow2"})
+    on(c, Event::MouseDown, [this](const EventArgs& a) {
+      if (a.button == 2) requestPopup();
+    });
+  on("Picture1", Event::Click, [this](const EventArgs&) { Picture1_Click(); });
+  on("fldMENU", Event::Click, [this](const EventArgs& a) { fldMENU_Click(a.index); });
+  on("fldFrontBack", Event::Click, [this](const EventArgs&) { fldFrontBack_Click(); });
+  on("mnuMENUs", Event::Click, [this](const EventArgs& a) { mnuMENUs_Click(a.index); });
+  on("Command11", Event::Click, [this](const EventArgs&) { Command11_Click(); });
+  on("Command6", Event::Click, [this](const EventArgs&) { Command6_Click(); });
+  on("Command8", Event::Click, [this](const EventArgs&) { showStatusWindow(game_); });
+  on("Command5", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  on("btnKOTOBA", Event::Click, [this](const EventArgs&) { InPutNewWord(game_); });
+  on("btnFLY", Event::Click, [this](const EventArgs&) { Event_WindowMoveStart(game_); });
+  on("btnWINDOWN", Event::Click, [this](const EventArgs& a) {
+    guarded(game_, "frmKivoMain/btnWINDOWN_Click ", [&] {
+      switch (a.index) {
+        case 0:
+          WinLOGOFF(game_);
+          break;
+        case 1:
+          WinREBOOT(game_);
+          break;
+        case 2:
+          WinSHUTDOWN(game_);
+          break;
+        case 3:
+          WinFORCE(game_);
+          break;
+        default:
+          break;
+      }
+    });
+  });
+
+  // Procedures for scripts.
+  procedure("ChangeSlidebar",
+            [this](const std::vector<std::string>&) -> std::optional<std::string> {
+              return ChangeSlidebar() ? "True" : "False";
+            });
+  procedure("Window_Mode", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    Window_Mode();
+    return std::nullopt;
+  });
+}
+
+// ---- lifecycle ----
+
+void frmKivoMain::Form_Load() {
+  PrpMainForm = -1;
+  ShowPose(game_, 0);
+  Window_Mode();
+  ctl("fldPETname").caption = game_.st.petName;
+  timer("Timer1")->enabled = true;
+  ctl("Picture1").picture = ctl("Image1").picture;
+  if (ChangeSlidebar()) {
+    timer("Timer1")->enabled = true;
+    timer("CountTime")->enabled = true;
+  }
+}
+
+void frmKivoMain::Form_Activate() {
+  ChangeSlidebar();
+}
+
+bool frmKivoMain::Form_QueryUnload() {
+  if (discard_ || game_.st.hp < 1) return false;
+  if (fSave_UserData(game_, menuType)) {
+    game_.lang1.close();
+    game_.lang3.close();
+    PrpMainForm = 0;
+  }
+  return false;  // the unload is never cancelled
+}
+
+void frmKivoMain::Form_Unload() {
+  if (discard_) return;
+  if (game_.st.hp >= 1)
+    game_.st.answer1 = static_cast<std::int16_t>(game_.MsgBox("またねっ！", mb::kOkOnly, ""));
+}
+
+void frmKivoMain::discardWithoutSaving() {
+  discard_ = true;
+  game_.unload(*this);
+}
+
+void frmKivoMain::applyTitleButtons() {
+  const auto& t = game_.st.titleFlags;
+  if (t[9] > 9) ctl("btnFLY").visible = true;
+  if (t[18] > 9)
+    for (int i = 0; i < 4; ++i) ctl("btnWINDOWN", i).visible = true;
+  // The word level runs from 1 to 8: the button shows once the pet has any word level.
+  if (t[16] >= 1) ctl("btnKOTOBA").visible = true;
+}
+
+// ---- PetWindowPort ----
+
+double frmKivoMain::left() const {
+  return const_cast<frmKivoMain*>(this)->me().left;
+}
+double frmKivoMain::top() const {
+  return const_cast<frmKivoMain*>(this)->me().top;
+}
+
+void frmKivoMain::setPosition(double left, double top) {
+  game_.load(*this);
+  auto clampTwips = [](double v) {
+    if (!(v > -1e9)) return -1000000000;
+    if (v > 1e9) return 1000000000;
+    return static_cast<int>(v);
+  };
+  me().left = clampTwips(left);
+  me().top = clampTwips(top);
+  // A saved position off the screen (another screen size, or a damaged save) would hide the
+  // pet: the window comes back onto the screen.
+  keepOnScreen();
+}
+
+void frmKivoMain::selectBehaviourOption(int index) {
+  game_.load(*this);
+  if (index < 0 || index > 5) return;
+  for (int i = 0; i < 6; ++i) ctl("fldMENU", i).value = i == index ? 1 : 0;
+  fire("fldMENU(" + std::to_string(index) + ")", Event::Click);
+}
+
+// ---- status bars ----
+
+bool frmKivoMain::ChangeSlidebar() {
+  return guarded(game_, "frmKivoMain/ChangeSlidebar ", false, [&] {
+    GameState& s = game_.st;
+    ClampStatus(s);
+    struct Bar {
+      const char* red;
+      const char* blue;
+      const char* number;
+      std::int32_t value;
+      std::int32_t whole;
+    };
+    const Bar bars[3] = {{"HPred", "HPblu", "petHP", s.hp, s.maxHp},
+                         {"HARAred", "HARAblu", "petHARA", s.manpuku, 100},
+                         {"HAPPYred", "HAPPYblu", "petHAPPY", s.happy, 100}};
+    for (int i = 0; i < 3; ++i) {
+      const Bar& b = bars[i];
+      Control& red = ctl(b.red);
+      Control& blue = ctl(b.blue);
+      blue.left = red.left;
+      blue.top = red.top;
+      blue.height = red.height;
+      blue.width = barWidth(b.value, b.whole, red.width);
+      if (i == 0 && b.value >= 1 && static_cast<double>(b.value) * 100.0 / b.whole < 10)
+        s.petImage = 19;
+      ctl(b.number).caption = std::to_string(b.value);
+    }
+    ctl("fldCondition").caption = CONDITIONsNOTATION(s.condition);
+    return true;
+  });
+}
+
+// ---- clocks ----
+
+void frmKivoMain::CountTime_Timer() {
+  guarded(game_, "frmKivoMain/CountTime_Timer ", [&] {
+    GameState& s = game_.st;
+    if (!ChangeSlidebar()) return;
+    ctl("TextWindow").caption = s.petMessage;
+    chk::addTo(s.timeSec, 1);
+    if (s.timeSec >= 20) {
+      s.timeSec = 0;
+      chk::addTo(s.timeMin, 1);
+      if (!Event_PetsSpeak(game_)) return;
+      if (!CONDITIONsCONTOROL(game_)) return;
+      if (s.timeMin >= 60) {
+        s.timeMin = 0;
+        chk::addTo(s.timeHour, 1);
+      }
+    }
+    if (RandomBetween(game_, 1, 5) == 1) chk::addTo(s.eventCount, 1);
+    if (s.eventCount >= 20) {
+      s.eventBusy = 0;
+      chk::subFrom(s.happy, 1);
+      s.eventCount = 0;
+      s.petImage = 0;
+      if (!plusSTATUSpar(game_, menuType)) return;
+      CHANGEsCONDITION(game_);
+      if (Event_JikoShi(game_)) return;
+    }
+    if (!Event_GASHI(game_)) return;
+    if (!Event_WaraiDake(game_)) return;
+    if ((static_cast<std::int64_t>(s.timeSec) + 1) % 20 == 0) {
+      if (!Event_ALCOHOL(game_)) return;
+      Event_Junk(game_);
+    }
+  });
+}
+
+void frmKivoMain::Timer1_Timer() {
+  guarded(game_, "frmKivoMain/Timer1_Timer ", [&] {
+    GameState& s = game_.st;
+    if (s.petImage != shownPose) {
+      ShowPose(game_, s.petImage);
+      shownPose = s.petImage;
+    }
+    if (s.hp > 0) {
+      blink = !blink;
+      ctl("Picture1").picture = ctl(blink ? "Image2" : "Image1").picture;
+    } else {
+      // The death is handed over once; the death window decides what follows.
+      timer("Timer1")->enabled = false;
+      game_.hide(*this);
+      showDeathWindow(game_);
+    }
+  });
+}
+
+void frmKivoMain::TimeTimer_Timer() {
+  Control& clock = ctl("Label2");
+  clock.visible = false;
+  clock.caption = game_.now().formatTime();
+  ctl("TextWindow2").caption = game_.st.petMessage;
+  clock.visible = true;
+}
+
+void frmKivoMain::move_timer_Timer() {
+  Timer* t = timer("move_timer");
+  if (windowState != 0) {
+    t->enabled = false;
+    return;
+  }
+  if (!Event_WindowMoveRound(game_, moveRounds) || moveRounds >= 7) t->enabled = false;
+}
+
+// ---- layouts ----
+
+void frmKivoMain::Window_Mode() {
+  guarded(game_, "frmKivoMain/Window_Mode ", [&] {
+    std::int16_t m = PrpWindowMode;
+    if (m == 1 && !timer("TimeTimer")->enabled) {
+      m = 0;
+      PrpWindowMode = 0;
+    }
+    Control& w = me();
+    const Control& f1 = ctl("Frame1");
+    const Control& f2 = ctl("Frame2");
+    switch (m) {
+      case 0:
+        w.height = f1.top + f1.height + 370;
+        w.width = f1.left + f1.width + 70;
+        shownLayout_ = 0;
+        PrpWindowMode = 2;
+        break;
+      case 2:
+        ctl("TextWindow2").caption = game_.st.petMessage;
+        w.height = f2.top + f2.height + 370;
+        w.width = f2.left + f2.width + 70;
+        shownLayout_ = 2;
+        PrpWindowMode = 1;
+        break;
+      case 1:
+        w.height = f2.top + f2.height / 3 + 370;
+        w.width = f2.left + f2.width + 70;
+        shownLayout_ = 1;
+        PrpWindowMode = 0;
+        break;
+      default:
+        PrpWindowMode = 2;
+        break;
+    }
+    keepOnScreen();
+  });
+}
+
+void frmKivoMain::keepOnScreen() {
+  ScreenArea screen = game_.windows().screenOf(*this);
+  Control& w = me();
+  const int right = screen.left + screen.width;
+  const int bottom = screen.top + screen.height;
+  if (w.top + w.height >= bottom) w.top = bottom - w.height - 1;
+  if (w.left + w.width >= right) w.left = right - w.width - 1;
+  if (w.top <= screen.top) w.top = screen.top + 1;
+  if (w.left <= screen.left) w.left = screen.left + 1;
+}
+
+// ---- commands ----
+
+void frmKivoMain::requestPopup() {
+  ++popupRequested;
+  if (onPopupMenu) onPopupMenu();
+}
+
+void frmKivoMain::Picture1_Click() {
+  guarded(game_, "frmKivoMain/Picture1_Click ", [&] {
+    GameState& s = game_.st;
+    Control& pic = ctl("Picture1");
+    if (RandomBetween(game_, 0, 1) == 0) {
+      pic.cursor = 0;
+      ShowPose(game_, 16);
+      ctl("TextWindow").caption = "痛っ！！";
+    } else {
+      pic.cursor = 1;
+      ShowPose(game_, 4);
+      ctl("TextWindow").caption = "うわぁあぁぁあ！！";
+    }
+    pic.picture = ctl("Image1").picture;
+    game_.windows().sleep(900);
+    chk::subFrom(s.happy, 1);
+    ShowPose(game_, shownPose);
+    pic.cursor = 2;
+  });
+}
+
+void frmKivoMain::fldMENU_Click(int index) {
+  guarded(game_, "frmKivoMain/fldMENU_Click ", [&] {
+    if (index < 0 || index > 5) return;
+    GameState& s = game_.st;
+    const std::string crlf = "\r\n";
+    switch (index) {
+      case 0:
+        s.petMessage = "げんざい休憩中です" + crlf + s.petName + "はのんびりしているようです。";
+        break;
+      case 1:
+        s.petMessage = "さぁ、よい子はお勉強の時間ですよ。" + crlf + s.userName + "も勉強したら？";
+        break;
+      case 2:
+        s.petMessage = s.petName + "に ほおずり。" + crlf +
+                       "嫌がっているようですが、まんざらでもないようです。";
+        break;
+      case 3:
+        s.petMessage =
+            "トレーニングを開始しました" + crlf + s.petName + "の汗が激しく飛び散っています。";
+        break;
+      case 4:
+        s.petMessage =
+            "・・・。自由時間です。" + crlf + s.petName + "気ままにどっかにいってしまいました。";
+        break;
+      default:
+        s.petMessage =
+            "おもちゃを与えました。" + crlf + s.petName + "はおもちゃで遊びはじめました。";
+        break;
+    }
+    menuType = kOptions[index].menuType;
+    s.petImage = kOptions[index].pose;
+    ShowPose(game_, s.petImage);
+  });
+}
+
+void frmKivoMain::fldFrontBack_Click() {
+  int v = ctl("fldFrontBack").value;
+  if (v == 1)
+    PRE_VIEW(game_, 1, *this);
+  else if (v == 0)
+    PRE_VIEW(game_, 0, *this);
+}
+
+void frmKivoMain::Command11_Click() {
+  Control& button = ctl("Command11");
+  if (button.caption == kClockOn) {
+    ctl("Label2").caption = game_.now().formatTime();
+    timer("TimeTimer")->enabled = true;
+    ctl("Picture1").visible = false;
+    ctl("Label2").visible = true;
+    ctl("Frame2").backColor = kClockPanel;
+    button.caption = kClockOff;
+  } else {
+    ctl("Picture1").visible = true;
+    button.caption = kClockOn;
+    ctl("Label2").visible = false;
+    ctl("Frame2").backColor = kWhite;
+    timer("TimeTimer")->enabled = false;
+  }
+}
+
+void frmKivoMain::Command6_Click() {
+  guarded(game_, "frmKivoMain/Command6_Click ", [&] {
+    ActiveKivoMain(game_, false);
+    ClampStatus(game_.st);
+    showFeedingWindow(game_);
+    ActiveKivoMain(game_, true);
+    ClampStatus(game_.st);
+  });
+}
+
+void frmKivoMain::openHelp() {
+  int rc = game_.services().shell->open(pathToUtf8(game_.file("お助けぺーじ.html")),
+                                        pathToUtf8(game_.folder()));
+  if (rc <= 32)
+    game_.st.answer2 = static_cast<std::int16_t>(
+        game_.MsgBox("ミュルカヘルプファイルを開けません。\r\nエラー番号：" + std::to_string(rc),
+                     mb::kInformation, ""));
+}
+
+void frmKivoMain::mnuMENUs_Click(int index) {
+  guarded(game_, "frmKivoMain/mnuMENUs_Click ", [&] {
+    switch (index) {
+      case 0:
+        Window_Mode();
+        break;
+      case 1:
+        Command11_Click();
+        break;
+      case 2:
+        showStatusWindow(game_);
+        break;
+      case 4: {
+        Control& box = ctl("fldFrontBack");
+        if (box.value == 0) {
+          PRE_VIEW(game_, 1, *this);
+          box.value = 1;
+          fldFrontBack_Click();
+        } else if (box.value == 1) {
+          PRE_VIEW(game_, 0, *this);
+          box.value = 0;
+          fldFrontBack_Click();
+        }
+        break;
+      }
+      case 5: {
+        Control& tw = ctl("TextWindow");
+        if (tw.visible && tw.opaque) {
+          tw.foreColor = kNavy;
+          tw.opaque = false;
+        } else if (tw.visible && !tw.opaque) {
+          tw.visible = false;
+        } else {
+          tw.visible = true;
+          tw.foreColor = rgb(0, 0, 0);
+          tw.opaque = true;
+        }
+        break;
+      }
+      case 7: {
+        auto& splash = game_.form<frmSplash>();
+        game_.show(splash, false);
+        break;
+      }
+      case 8:
+        openHelp();
+        break;
+      case 9:
+        game_.unload(*this);
+        break;
+      default:
+        break;  // the separators
+    }
+  });
+}
+
+}  // namespace myu

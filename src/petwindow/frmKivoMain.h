@@ -1,0 +1,85 @@
+// The pet window: the pet's picture and speech, its name, condition and status bars, the
+// action options, the command buttons and the pop-up menu, and the four clocks that run the
+// game (CountTime the game clock, Timer1 the picture clock, TimeTimer the clock face,
+// move_timer the flight).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "persistence/PetWindowPort.h"
+#include "startup/Form.h"
+
+namespace myu {
+
+class frmKivoMain final : public Form, public PetWindowPort {
+ public:
+  static constexpr const char* kName = "frmKivoMain";
+  explicit frmKivoMain(Game& g);
+  ~frmKivoMain() override;
+
+  // Window events.
+  void Form_Load() override;
+  void Form_Activate() override;
+  bool Form_QueryUnload() override;
+  void Form_Unload() override;
+
+  // Procedures of the window.
+  void Window_Mode();
+  bool ChangeSlidebar();
+  // Shows the title-dependent buttons from the title counters just read.
+  void applyTitleButtons();
+  // Start-up failed after the window was created: close it without saving and without the
+  // goodbye.
+  void discardWithoutSaving();
+
+  // PetWindowPort.
+  std::int16_t windowMode() const override { return PrpWindowMode; }
+  void setWindowMode(std::int16_t mode) override { PrpWindowMode = mode; }
+  std::int16_t shownLayout() const override { return shownLayout_; }
+  bool mainFormLoaded() const override { return PrpMainForm != 0; }
+  bool isNormalState() const override { return windowState == 0; }
+  void setNormalState() override { windowState = 0; }
+  double left() const override;
+  double top() const override;
+  void setPosition(double left, double top) override;
+  void selectBehaviourOption(int index) override;
+
+  // Window fields.
+  std::int16_t menuType = 0;
+  std::int16_t PrpMainForm = 0;
+  std::int16_t PrpWindowMode = 0;
+  std::int16_t shownPose = 0;
+  std::int32_t moveRounds = 0;
+  // The flight's step in twips (vertical, horizontal); kept between flights.
+  std::int32_t moveStepY = 0, moveStepX = 0;
+  bool blink = false;
+  // 0 normal, 1 minimised, 2 maximised: the view keeps it up to date.
+  int windowState = 0;
+  // Raised each time the owner asks for the pop-up menu (right button on the picture, the
+  // clock face or a speech text). The view opens mnuMENU at the mouse pointer; the callback,
+  // when set, is called at once.
+  int popupRequested = 0;
+  std::function<void()> onPopupMenu;
+
+ private:
+  void buildControls();
+  void CountTime_Timer();
+  void Timer1_Timer();
+  void TimeTimer_Timer();
+  void move_timer_Timer();
+  void Picture1_Click();
+  void fldMENU_Click(int index);
+  void fldFrontBack_Click();
+  void mnuMENUs_Click(int index);
+  void Command11_Click();
+  void Command6_Click();
+  void openHelp();
+  void requestPopup();
+  void keepOnScreen();
+
+  std::int16_t shownLayout_ = 0;
+  bool discard_ = false;
+};
+
+}  // namespace myu
