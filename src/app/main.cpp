@@ -14,13 +14,79 @@
 #include <QTemporaryFile>
 #include <cstdlib>
 
-#include "app/QtSession.h"
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <QProcess>
+#include <QStringList>
+#endif
+
 #include "startup/Game.h"
 #include "startup/mdlMain.h"
 #include "ui/AppLook.h"
+#include "ui/QtInstanceLock.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindowHost.h"
 #include "ui/Views.h"
+
+// The real session service: log off, restart and shut down. It lives only here, in the
+// program itself, so that no test can ever ask the system to end the session.
+namespace myu::app {
+
+class QtSession final : public Session {
+ public:
+  // Nonzero when the system took the request, 0 when it refused.
+  int request(Request what) override {
+#ifdef _WIN32
+    UINT flags = EWX_LOGOFF;
+    switch (what) {
+      case Request::LogOff:
+        flags = EWX_LOGOFF;
+        break;
+      case Request::Reboot:
+        flags = EWX_REBOOT;
+        break;
+      case Request::Shutdown:
+        flags = EWX_SHUTDOWN;
+        break;
+      case Request::ForceLogOff:
+        flags = EWX_FORCE;
+        break;
+    }
+    return ExitWindowsEx(flags, 0) ? 1 : 0;
+#else
+    QString program;
+    QStringList args;
+    switch (what) {
+      case Request::LogOff:
+      case Request::ForceLogOff: {
+        program = QStringLiteral("loginctl");
+        const QByteArray session = qgetenv("XDG_SESSION_ID");
+        if (session.isEmpty()) {
+          args << QStringLiteral("terminate-user") << QString::fromLocal8Bit(qgetenv("USER"));
+        } else {
+          args << QStringLiteral("terminate-session") << QString::fromLocal8Bit(session);
+        }
+        break;
+      }
+      case Request::Reboot:
+        program = QStringLiteral("systemctl");
+        args << QStringLiteral("reboot");
+        break;
+      case Request::Shutdown:
+        program = QStringLiteral("systemctl");
+        args << QStringLiteral("poweroff");
+        break;
+    }
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(10000)) return 0;
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? 1 : 0;
+#endif
+  }
+};
+
+}  // namespace myu::app
 
 namespace {
 
@@ -63,7 +129,6 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("myuruka"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(myu::kAppTitle));
   QApplication::setQuitOnLastWindowClosed(false);
   myu::ui::applyAppLook();
 
@@ -84,7 +149,10 @@ int main(int argc, char* argv[]) {
   services.session = &session;
   services.windows = &windows;
 
-  const QByteArray folder = programFolder().toUtf8();
+  const QString folderName = programFolder();
+  myu::ui::QtInstanceLock instance(folderName);
+  services.instance = &instance;
+  const QByteArray folder = folderName.toUtf8();
   myu::Game game(myu::u8path(std::string(folder.constData(), static_cast<size_t>(folder.size()))),
                  services);
   myu::Main(game);

@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -23,12 +24,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
 
 #include "startup/Game.h"
 #include "startup/UserInput.h"
 #include "startup/mdlMain.h"
+#include "ui/MessageBoxStyle.h"
 #include "ui/QtWindowHost.h"
 #include "ui/Twips.h"
 
@@ -138,7 +141,7 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = b;
   } else if (c.kind == "Label") {
-    auto* l = new QLabel(parent);
+    auto* l = new CaptionLabel(parent);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setTextFormat(Qt::PlainText);
@@ -301,8 +304,20 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   const bool fill = c.opaque && c.kind != "Button";
   if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
   QFont f = w->font();
-  if (f.pointSizeF() != c.fontSize || f.bold() != c.fontBold) {
-    if (c.fontSize > 0) f.setPointSizeF(c.fontSize);
+  double size = c.fontSize > 0 ? c.fontSize : f.pointSizeF();
+  if (c.kind == "Button") {
+    // A caption wider than its button gets a smaller font rather than being cut.
+    QFont probe = f;
+    probe.setBold(c.fontBold);
+    const QString text = qs(c.caption);
+    while (size > 6) {
+      probe.setPointSizeF(size);
+      if (QFontMetrics(probe).horizontalAdvance(text) <= w->width() - 8) break;
+      size -= 0.5;
+    }
+  }
+  if (f.pointSizeF() != size || f.bold() != c.fontBold) {
+    f.setPointSizeF(size);
     f.setBold(c.fontBold);
     w->setFont(f);
   }
@@ -372,7 +387,8 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     chart->setShape(c.points, d, c.foreColor, c.backColor);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
     if (c.kind == "Label") {
-      if (l->text() != caption) l->setText(caption);
+      const QString shown = qs(normaliseLineBreaks(c.caption));
+      if (l->text() != shown) l->setText(shown);
     } else {
       const QString path = qs(c.picture);
       if (w->property(kPictureProperty).toString() != path) {
@@ -602,6 +618,45 @@ void ChartWidget::paintEvent(QPaintEvent*) {
   fill.setAlpha(90);
   p.setBrush(fill);
   p.drawPolygon(poly);
+}
+
+}  // namespace myu::ui
+
+namespace myu::ui {
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+  if (!pixmap().isNull() || text().isEmpty()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter p(this);
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  const QFontMetricsF fm(font());
+  const double lineHeight =
+      std::max(fm.height() * 0.8, font().pointSizeF() * logicalDpiY() / 72.0 * 1.15);
+  const double width = std::max(1, contentsRect().width());
+  double y = contentsRect().top();
+  const QStringList paragraphs = text().split(QLatin1Char('\n'));
+  QTextOption option;
+  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  for (const QString& para : paragraphs) {
+    QTextLayout layout(para, font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    std::vector<QTextLine> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      line.setPosition(QPointF(0, 0));
+      lines.push_back(line);
+    }
+    layout.endLayout();
+    if (lines.empty()) y += lineHeight;
+    for (const QTextLine& line : lines) {
+      line.draw(&p, QPointF(contentsRect().left(), y + (lineHeight - fm.height()) / 2));
+      y += lineHeight;
+    }
+  }
 }
 
 }  // namespace myu::ui

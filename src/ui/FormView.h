@@ -11,6 +11,7 @@
 // Choosing an entry is a click on that entry.
 #pragma once
 
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -73,6 +74,18 @@ class FormView : public QWidget {
   bool placed_ = false;
   int appliedLeft_ = -1, appliedTop_ = -1;
   bool syncing_ = false;
+};
+
+// A label whose lines sit closer than the font's own line spacing: Japanese fonts carry a
+// tall line height, and the game's labels are sized for two or three lines of 9-point text.
+class CaptionLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A widget painting a polygon given in twips (the status window's radar chart).
