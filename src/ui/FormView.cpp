@@ -634,7 +634,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());
   const double lineHeight =
-      std::max(fm.height() * 0.8, font().pointSizeF() * logicalDpiY() / 72.0 * 1.15);
+      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
   const double width = std::max(1, contentsRect().width());
   double y = contentsRect().top();
   const QStringList paragraphs = text().split(QLatin1Char('\n'));
