@@ -445,7 +445,6 @@ void FormView::act(const std::function<void(Form&)>& action) {
   try {
     action(*form_);
   } catch (...) {
-    g.eventDepth = 0;
     reportCurrentError(g, label);
   }
   host_.syncAll();
