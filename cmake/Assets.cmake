@@ -13,7 +13,10 @@ if(MYURUKA_BUILD_UI AND EXISTS ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
   target_link_libraries(myuruka-mkpictures PRIVATE myuruka_options Qt6::Gui)
 
   set(MYURUKA_PICTURES ${MYURUKA_PROGRAM_DIR}/Img/ending.bmp
-      ${MYURUKA_PROGRAM_DIR}/Img/Oth_IMG_0a.bmp ${MYURUKA_PROGRAM_DIR}/Img/Oth_IMG_0b.bmp)
+      ${MYURUKA_PROGRAM_DIR}/Img/Oth_IMG_0a.bmp ${MYURUKA_PROGRAM_DIR}/Img/Oth_IMG_0b.bmp
+      ${MYURUKA_PROGRAM_DIR}/Img/Splash_Logo.bmp ${MYURUKA_PROGRAM_DIR}/Img/Splash_Help.bmp
+      ${MYURUKA_PROGRAM_DIR}/Img/Mof_CUR_0.bmp ${MYURUKA_PROGRAM_DIR}/Img/Mof_CUR_1.bmp
+      ${MYURUKA_PROGRAM_DIR}/Img/Mof_CUR_2.bmp)
   foreach(pose RANGE 0 19)
     list(APPEND MYURUKA_PICTURES ${MYURUKA_PROGRAM_DIR}/Img/Mof_IMG_${pose}a.bmp
          ${MYURUKA_PROGRAM_DIR}/Img/Mof_IMG_${pose}b.bmp)

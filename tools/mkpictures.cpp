@@ -626,6 +626,69 @@ QImage drawEnding() {
   return img;
 }
 
+// The splash window's logo: the bird, happy, in a pastel circle.
+QImage drawLogo() {
+  QImage img(121, 121, QImage::Format_RGB32);
+  img.fill(QColor(255, 255, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient g(QPointF(60, 56), 62);
+  g.setColorAt(0, QColor(255, 244, 214));
+  g.setColorAt(1, QColor(255, 206, 214));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(QPointF(60.5, 60.5), 58, 58);
+  p.translate(60.5 - kW / 2.0 * 0.95, 66 - 58 * 0.95);
+  p.scale(0.95, 0.95);
+  Look L;
+  L.eyes = Look::Happy;
+  L.beak = Look::Smile;
+  L.blush = true;
+  L.wings = Look::Out;
+  drawBird(p, QPointF(kW / 2.0, 58), L);
+  return img;
+}
+
+// The picture that opens the help page: a small sign with a question mark.
+QImage drawHelpSign() {
+  QImage img(121, 60, QImage::Format_RGB32);
+  img.fill(QColor(255, 255, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(200, 120, 140), 2));
+  p.setBrush(QColor(255, 236, 240));
+  p.drawRoundedRect(QRectF(3, 6, 115, 48), 12, 12);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(240, 120, 150));
+  p.drawEllipse(QPointF(26, 30), 14, 14);
+  text(p, QPointF(20, 37), QStringLiteral("?"), 20, Qt::white);
+  text(p, QPointF(46, 36), QStringLiteral("お助け"), 17, QColor(160, 70, 90));
+  return img;
+}
+
+// The three cursors of a poke, on magenta (the view makes that colour see-through).
+QImage drawCursor(int n) {
+  QImage img(32, 32, QImage::Format_RGB32);
+  img.fill(QColor(255, 0, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  if (n == 0) {  // a poking stick
+    p.setPen(QPen(QColor(120, 70, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 3), QPointF(26, 26));
+    p.setPen(QPen(QColor(250, 200, 120), 1));
+    p.drawLine(QPointF(4, 3), QPointF(26, 25));
+  } else if (n == 1) {  // a burst
+    star(p, QPointF(14, 14), 12, QColor(255, 200, 40));
+    star(p, QPointF(14, 14), 6, QColor(255, 120, 40));
+  } else {  // a feather
+    p.setPen(QPen(QColor(150, 110, 60), 1));
+    p.setBrush(QColor(255, 236, 170));
+    p.drawEllipse(QPointF(12, 12), 5, 11);
+    p.drawLine(QPointF(3, 3), QPointF(20, 26));
+  }
+  return img;
+}
+
 bool save(const QImage& img, const QString& path) {
   if (!img.save(path, "BMP")) {
     std::fprintf(stderr, "mkpictures: cannot write %s\n", qPrintable(path));
@@ -673,5 +736,9 @@ int main(int argc, char* argv[]) {
     ok = save(img, QStringLiteral("%1/Oth_IMG_0%2.bmp").arg(dir).arg(frame ? 'b' : 'a')) && ok;
   }
   ok = save(drawEnding(), dir + QStringLiteral("/ending.bmp")) && ok;
+  ok = save(drawLogo(), dir + QStringLiteral("/Splash_Logo.bmp")) && ok;
+  ok = save(drawHelpSign(), dir + QStringLiteral("/Splash_Help.bmp")) && ok;
+  for (int n = 0; n < 3; ++n)
+    ok = save(drawCursor(n), QStringLiteral("%1/Mof_CUR_%2.bmp").arg(dir).arg(n)) && ok;
   return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "ui/FormView.h"
 
+#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -247,7 +248,8 @@ void FormView::sync() {
 
 void FormView::syncWindow() {
   Control& me = form_->me();
-  const QString title = qs(me.caption);
+  // A window without a caption of its own shows the application title.
+  const QString title = qs(me.caption.empty() ? std::string(kAppTitle) : me.caption);
   if (windowTitle() != title) setWindowTitle(title);
   const double d = dpi();
   if (me.width > 0 && me.height > 0) {
@@ -409,7 +411,9 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       QPixmap pm;
       if (icon != nullptr && !icon->picture.empty()) pm.load(qs(icon->picture));
       if (!pm.isNull()) {
-        w->setCursor(QCursor(pm));
+        // Bitmaps have no transparency: the colour of the top-left pixel is see-through.
+        pm.setMask(pm.createMaskFromColor(pm.toImage().pixelColor(0, 0), Qt::MaskInColor));
+        w->setCursor(QCursor(pm, 0, 0));
       } else {
         static const Qt::CursorShape shapes[] = {Qt::CrossCursor, Qt::ForbiddenCursor,
                                                  Qt::PointingHandCursor};
