@@ -2,6 +2,15 @@
 // action options, the command buttons and the pop-up menu, and the four clocks that run the
 // game (CountTime the game clock, Timer1 the picture clock, TimeTimer the clock face,
 // move_timer the flight).
+//
+// For the view: the window's position and size are Me.left/top/width/height in twips, which
+// the code changes (layouts, keeping on screen, the flight) and the view must also write back
+// when the owner moves the window. Picture1.picture is the pet picture on screen (empty when
+// the Img folder has none); Picture1.cursor is the poke cursor (index into imgIcon, whose
+// picture may be empty: then any cursor of the view's own). Controls are drawn in the order
+// they were added, later ones on top. The pop-up menu is the Menu control mnuMENU with its
+// entries mnuMENUs(0..9) ("-" is a separator); it is never drawn in the window: it opens when
+// popupRequested rises (or onPopupMenu is called), and an entry chosen is a click on it.
 #pragma once
 
 #include <cstdint>

@@ -31,12 +31,15 @@ void Main(Game& g) {
     // The pet window object exists from here on, so that the loaders restore into it.
     auto& main = g.form<frmKivoMain>();
     if (!GetState(g)) return false;
-    if (!GetCount(g, main.menuType)) return false;
+    // The saved option reaches the window through its option click; this copy serves the
+    // absence check.
+    std::int16_t menuType = 0;
+    if (!GetCount(g, menuType)) return false;
     if (!GetRoyalTitle(g)) return false;
     main.applyTitleButtons();
     if (!ChackProfile(g)) Event_BatuGAME(g);
     OPENDAT1(g);
-    if (!Event_TimeSepareat(g, main.menuType)) return false;
+    if (!Event_TimeSepareat(g, menuType)) return false;
 
     main.ctl("Picture1").picture = main.ctl("Image1").picture;
     g.show(main, false);

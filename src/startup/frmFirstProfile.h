@@ -23,7 +23,8 @@ class frmFirstProfile final : public Form {
   // Nonzero after the profile, the rolled pet and the start time were written.
   std::int32_t WriteFirstProfile();
 
-  // The control that has the keyboard focus.
+  // The control that should have the keyboard focus (the field a check complained about);
+  // the view moves the focus there after each event.
   std::string focus = "Text1";
 
  private:
