@@ -1,0 +1,665 @@
+#include "ui/FormView.h"
+
+#include <QBitmap>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPolygon>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTextLayout>
+#include <QTimer>
+#include <algorithm>
+
+#include "startup/Game.h"
+#include "startup/UserInput.h"
+#include "startup/mdlMain.h"
+#include "ui/MessageBoxStyle.h"
+#include "ui/QtWindowHost.h"
+#include "ui/Twips.h"
+
+namespace myu::ui {
+namespace {
+QString qs(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor qcolor(std::uint32_t rgb) {
+  return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                static_cast<int>(rgb & 0xFF));
+}
+
+bool isListKind(const std::string& kind) {
+  return kind == "List" || kind == "DriveList" || kind == "DirList" || kind == "FileList";
+}
+
+// Kinds that have no click signal of their own: the view watches their mouse events.
+bool isPassiveKind(const std::string& kind) {
+  return kind == "Label" || kind == "Picture" || kind == "Image" || kind == "Frame" ||
+         kind == "Chart";
+}
+
+QStringList toQStringList(const std::vector<std::string>& items) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(items.size()));
+  for (const auto& s : items) out << qs(s);
+  return out;
+}
+
+const char* kPictureProperty = "myuPicture";
+const char* kCursorProperty = "myuCursor";
+}  // namespace
+
+FormView::FormView(Form& form, QtWindowHost& host)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      form_(&form),
+      host_(host) {
+  setObjectName(QString::fromStdString(form.name()));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+FormView::~FormView() = default;
+
+void FormView::detach() {
+  form_ = nullptr;
+  for (auto& [name, timer] : timers_) timer->stop();
+}
+
+QWidget* FormView::widget(const std::string& control) const {
+  auto it = widgets_.find(control);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+double FormView::dpi() const {
+  return logicalDpi(static_cast<const QWidget*>(this));
+}
+
+void FormView::decorate(const Control&, QWidget*) {}
+
+void FormView::create() {
+  if (form_ == nullptr) return;
+  // Containers first: a control's widget is made once its parent's exists.
+  std::vector<std::string> pending = form_->controlOrder();
+  bool progress = true;
+  while (!pending.empty() && progress) {
+    progress = false;
+    std::vector<std::string> later;
+    for (const auto& name : pending) {
+      const Control& c = form_->ctl(name);
+      if (name == "Me" || c.kind == "Menu") {
+        progress = true;
+        continue;
+      }
+      QWidget* parent = this;
+      if (!c.parent.empty() && c.parent != "Me") {
+        auto it = widgets_.find(c.parent);
+        if (it == widgets_.end()) {
+          if (form_->find(c.parent) != nullptr && form_->find(c.parent)->kind != "Menu") {
+            later.push_back(name);
+            continue;
+          }
+        } else {
+          parent = it->second;
+        }
+      }
+      QWidget* w = makeWidget(c, parent);
+      w->setObjectName(qs(name));
+      widgets_[name] = w;
+      names_[w] = name;
+      decorate(c, w);
+      progress = true;
+    }
+    pending = std::move(later);
+  }
+  sync();
+}
+
+QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
+  const std::string name = c.name;
+  QWidget* w = nullptr;
+  if (c.kind == "Button") {
+    auto* b = new QPushButton(parent);
+    connect(b, &QPushButton::clicked, this,
+            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+    w = b;
+  } else if (c.kind == "Label") {
+    auto* l = new CaptionLabel(parent);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    w = l;
+  } else if (c.kind == "Picture" || c.kind == "Image") {
+    auto* l = new QLabel(parent);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w = l;
+  } else if (c.kind == "TextBox") {
+    if (c.multiLine) {
+      auto* t = new QPlainTextEdit(parent);
+      connect(t, &QPlainTextEdit::textChanged, this, [this, name, t] {
+        if (syncing_) return;
+        const std::string text = t->toPlainText().toStdString();
+        act([name, text](Form& f) { userType(f, name, text); });
+      });
+      w = t;
+    } else {
+      auto* t = new QLineEdit(parent);
+      connect(t, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        const std::string s = text.toStdString();
+        act([name, s](Form& f) { userType(f, name, s); });
+      });
+      w = t;
+    }
+  } else if (c.kind == "Option") {
+    auto* r = new QRadioButton(parent);
+    r->setAutoExclusive(false);
+    connect(r, &QRadioButton::clicked, this,
+            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+    w = r;
+  } else if (c.kind == "Check") {
+    auto* k = new QCheckBox(parent);
+    connect(k, &QCheckBox::clicked, this,
+            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+    w = k;
+  } else if (c.kind == "Combo") {
+    auto* k = new QComboBox(parent);
+    connect(k, &QComboBox::activated, this, [this, name](int index) {
+      act([name, index](Form& f) { userSelect(f, name, index); });
+    });
+    w = k;
+  } else if (isListKind(c.kind)) {
+    auto* l = new QListWidget(parent);
+    connect(l, &QListWidget::currentRowChanged, this, [this, name](int row) {
+      if (syncing_ || row < 0) return;
+      act([name, row](Form& f) { userSelect(f, name, row); });
+    });
+    connect(l, &QListWidget::itemDoubleClicked, this,
+            [this, name] { act([name](Form& f) { userDblClick(f, name); }); });
+    l->viewport()->installEventFilter(this);
+    names_[l->viewport()] = name;
+    w = l;
+  } else if (c.kind == "Frame") {
+    if (c.caption.empty()) {
+      auto* f = new QFrame(parent);
+      w = f;
+    } else {
+      w = new QGroupBox(parent);
+    }
+  } else if (c.kind == "Grid") {
+    auto* t = new QTableWidget(parent);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->horizontalHeader()->setVisible(false);
+    t->verticalHeader()->setVisible(false);
+    connect(t, &QTableWidget::cellClicked, this, [this, name](int row, int) {
+      act([name, row](Form& f) {
+        f.ctl(name).listIndex = row;
+        userClick(f, name);
+      });
+    });
+    connect(t, &QTableWidget::cellDoubleClicked, this,
+            [this, name](int, int) { act([name](Form& f) { userDblClick(f, name); }); });
+    w = t;
+  } else if (c.kind == "Chart") {
+    w = new ChartWidget(parent);
+  } else {
+    w = new QWidget(parent);
+  }
+  if (isPassiveKind(c.kind)) w->installEventFilter(this);
+  if (form_->hasHandler(name, Event::DragDrop) ||
+      form_->hasHandler(splitControlName(name).first, Event::DragDrop)) {
+    w->setAcceptDrops(true);
+    w->installEventFilter(this);
+    if (auto* l = qobject_cast<QListWidget*>(w)) l->viewport()->setAcceptDrops(true);
+  }
+  return w;
+}
+
+void FormView::sync() {
+  if (form_ == nullptr) return;
+  syncing_ = true;
+  syncWindow();
+  for (const auto& name : form_->controlOrder()) {
+    auto it = widgets_.find(name);
+    if (it != widgets_.end()) syncControl(form_->ctl(name), it->second);
+  }
+  syncTimers();
+  syncing_ = false;
+}
+
+void FormView::syncWindow() {
+  Control& me = form_->me();
+  // A window without a caption of its own shows the application title.
+  const QString title = qs(me.caption.empty() ? std::string(kAppTitle) : me.caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  const double d = dpi();
+  if (me.width > 0 && me.height > 0) {
+    const QSize inside(twipsToPixels(std::max(me.width - kFrameWidthTwips, 15), d),
+                       twipsToPixels(std::max(me.height - kFrameHeightTwips, 15), d));
+    if (size() != inside || minimumSize() != inside) setFixedSize(inside);
+  }
+  if (!placed_ || me.left != appliedLeft_ || me.top != appliedTop_) {
+    if (!placed_ && me.left == 0 && me.top == 0) {
+      // No position of its own: the middle of the screen.
+      const QScreen* s = screen();
+      if (s != nullptr) {
+        const QRect area = s->availableGeometry();
+        const QSize outer =
+            size() + QSize(twipsToPixels(kFrameWidthTwips, d), twipsToPixels(kFrameHeightTwips, d));
+        move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+      }
+    } else {
+      move(twipsToPixels(me.left, d), twipsToPixels(me.top, d));
+    }
+    placed_ = true;
+    appliedLeft_ = me.left;
+    appliedTop_ = me.top;
+  }
+  const bool want = form_->shown && me.visible && !form_->closed;
+  if (want != isVisible()) setVisible(want);
+}
+
+void FormView::syncControl(const Control& c, QWidget* w) {
+  const double d = dpi();
+  if (c.width > 0 && c.height > 0) {
+    const QRect r(twipsToPixels(c.left, d), twipsToPixels(c.top, d), twipsToPixels(c.width, d),
+                  twipsToPixels(c.height, d));
+    if (w->geometry() != r) w->setGeometry(r);
+  } else {
+    const QPoint p(twipsToPixels(c.left, d), twipsToPixels(c.top, d));
+    if (w->pos() != p) w->move(p);
+    w->adjustSize();
+  }
+  if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+  const QString tip = qs(c.tooltip);
+  if (w->toolTip() != tip) w->setToolTip(tip);
+
+  // Colours and font.
+  QPalette pal = w->palette();
+  const QColor fore = qcolor(c.foreColor), back = qcolor(c.backColor);
+  pal.setColor(QPalette::WindowText, fore);
+  pal.setColor(QPalette::ButtonText, fore);
+  pal.setColor(QPalette::Text, fore);
+  pal.setColor(QPalette::Window, back);
+  pal.setColor(QPalette::Button, back);
+  pal.setColor(QPalette::Base, back);
+  if (pal != w->palette()) w->setPalette(pal);
+  const bool fill = c.opaque && c.kind != "Button";
+  if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
+  QFont f = w->font();
+  double size = c.fontSize > 0 ? c.fontSize : f.pointSizeF();
+  if (c.kind == "Button") {
+    // A caption wider than its button gets a smaller font rather than being cut.
+    QFont probe = f;
+    probe.setBold(c.fontBold);
+    const QString text = qs(c.caption);
+    while (size > 6) {
+      probe.setPointSizeF(size);
+      if (QFontMetrics(probe).horizontalAdvance(text) <= w->width() - 8) break;
+      size -= 0.5;
+    }
+  }
+  if (f.pointSizeF() != size || f.bold() != c.fontBold) {
+    f.setPointSizeF(size);
+    f.setBold(c.fontBold);
+    w->setFont(f);
+  }
+
+  const QString caption = qs(c.caption);
+  if (auto* b = qobject_cast<QPushButton*>(w)) {
+    if (b->text() != caption) b->setText(caption);
+  } else if (auto* k = qobject_cast<QCheckBox*>(w)) {
+    if (k->text() != caption) k->setText(caption);
+    k->setTristate(c.value == 2);
+    const Qt::CheckState state =
+        c.value == 1 ? Qt::Checked : (c.value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    if (k->checkState() != state) k->setCheckState(state);
+  } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
+    if (r->text() != caption) r->setText(caption);
+    if (r->isChecked() != (c.value == 1)) r->setChecked(c.value == 1);
+  } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+    if (g->title() != caption) g->setTitle(caption);
+  } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+    const QString text = qs(c.text);
+    if (e->text() != text) e->setText(text);
+    if (e->isReadOnly() != c.locked) e->setReadOnly(c.locked);
+  } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+    const QString text = qs(c.text);
+    if (t->toPlainText() != text) t->setPlainText(text);
+    if (t->isReadOnly() != c.locked) t->setReadOnly(c.locked);
+  } else if (auto* cb = qobject_cast<QComboBox*>(w)) {
+    const QStringList items = toQStringList(c.items);
+    QStringList now;
+    for (int i = 0; i < cb->count(); ++i) now << cb->itemText(i);
+    if (now != items) {
+      cb->clear();
+      cb->addItems(items);
+    }
+    if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
+  } else if (auto* l = qobject_cast<QListWidget*>(w)) {
+    const QStringList items = toQStringList(c.items);
+    QStringList now;
+    for (int i = 0; i < l->count(); ++i) now << l->item(i)->text();
+    if (now != items) {
+      l->clear();
+      l->addItems(items);
+    }
+    if (l->currentRow() != c.listIndex) l->setCurrentRow(c.listIndex);
+  } else if (auto* t = qobject_cast<QTableWidget*>(w)) {
+    int cols = 0;
+    for (const auto& row : c.cells) cols = std::max(cols, static_cast<int>(row.size()));
+    const int rows = static_cast<int>(c.cells.size());
+    if (t->rowCount() != rows) t->setRowCount(rows);
+    if (t->columnCount() != cols) t->setColumnCount(cols);
+    for (int r = 0; r < rows; ++r) {
+      const auto& row = c.cells[static_cast<size_t>(r)];
+      for (int col = 0; col < cols; ++col) {
+        const QString text =
+            col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();
+        QTableWidgetItem* item = t->item(r, col);
+        if (item == nullptr) {
+          t->setItem(r, col, new QTableWidgetItem(text));
+        } else if (item->text() != text) {
+          item->setText(text);
+        }
+      }
+    }
+    if (c.listIndex >= 0 && c.listIndex < rows && t->currentRow() != c.listIndex)
+      t->selectRow(c.listIndex);
+  } else if (auto* chart = qobject_cast<ChartWidget*>(w)) {
+    chart->setShape(c.points, d, c.foreColor, c.backColor);
+  } else if (auto* l = qobject_cast<QLabel*>(w)) {
+    if (c.kind == "Label") {
+      const QString shown = qs(normaliseLineBreaks(c.caption));
+      if (l->text() != shown) l->setText(shown);
+    } else {
+      const QString path = qs(c.picture);
+      if (w->property(kPictureProperty).toString() != path) {
+        w->setProperty(kPictureProperty, path);
+        l->setPixmap(path.isEmpty() ? QPixmap() : QPixmap(path));
+      }
+      if (l->hasScaledContents() != c.stretch) l->setScaledContents(c.stretch);
+    }
+  }
+
+  // Cursor: image n of the form's cursor pictures ("imgIcon(n)"), else a stock shape.
+  if (w->property(kCursorProperty).toInt() != c.cursor + 1) {
+    w->setProperty(kCursorProperty, c.cursor + 1);
+    if (c.cursor < 0) {
+      w->unsetCursor();
+    } else {
+      const Control* icon = form_->find("imgIcon(" + std::to_string(c.cursor) + ")");
+      QPixmap pm;
+      if (icon != nullptr && !icon->picture.empty()) pm.load(qs(icon->picture));
+      if (!pm.isNull()) {
+        // Bitmaps have no transparency: the colour of the top-left pixel is see-through.
+        pm.setMask(pm.createMaskFromColor(pm.toImage().pixelColor(0, 0), Qt::MaskInColor));
+        w->setCursor(QCursor(pm, 0, 0));
+      } else {
+        static const Qt::CursorShape shapes[] = {Qt::CrossCursor, Qt::ForbiddenCursor,
+                                                 Qt::PointingHandCursor};
+        w->setCursor(shapes[c.cursor % 3]);
+      }
+    }
+  }
+  if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+}
+
+void FormView::syncTimers() {
+  for (Form::Timer* t : form_->timers()) {
+    QTimer*& q = timers_[t->name];
+    if (q == nullptr) {
+      q = new QTimer(this);
+      const std::string name = t->name;
+      connect(q, &QTimer::timeout, this,
+              [this, name] { act([name](Form& f) { userTimer(f, name); }); });
+    }
+    const int interval = std::max(t->interval, 1);
+    if (q->interval() != interval) q->setInterval(interval);
+    const bool on = t->enabled && t->interval > 0;
+    if (on && !q->isActive()) q->start();
+    if (!on && q->isActive()) q->stop();
+  }
+}
+
+void FormView::act(const std::function<void(Form&)>& action) {
+  if (form_ == nullptr) return;
+  QPointer<FormView> self(this);
+  Game& g = form_->game();
+  const std::string label = form_->name() + "/View ";
+  try {
+    action(*form_);
+  } catch (...) {
+    reportCurrentError(g, label);
+  }
+  host_.syncAll();
+  if (self && self->form_ != nullptr) self->showPopups();
+}
+
+void FormView::showPopups() {
+  for (const auto& name : form_->controlOrder()) {
+    Control& c = form_->ctl(name);
+    if (c.kind != "Menu" || c.value != 1) continue;
+    const Control* parent = c.parent.empty() ? nullptr : form_->find(c.parent);
+    if (parent != nullptr && parent->kind == "Menu") continue;
+    c.value = 0;
+    popup(name);
+    return;
+  }
+}
+
+void FormView::popup(const std::string& menu) {
+  QMenu m(this);
+  m.setObjectName(qs(menu));
+  std::map<QAction*, std::string> entries;
+  std::function<void(QMenu*, const std::string&)> fill = [&](QMenu* into,
+                                                             const std::string& parent) {
+    for (const auto& name : form_->controlOrder()) {
+      const Control& e = form_->ctl(name);
+      if (e.kind != "Menu" || e.parent != parent || !e.visible) continue;
+      if (e.caption == "-") {
+        into->addSeparator();
+        continue;
+      }
+      bool hasChildren = false;
+      for (const auto& other : form_->controlOrder())
+        if (form_->ctl(other).kind == "Menu" && form_->ctl(other).parent == name)
+          hasChildren = true;
+      if (hasChildren) {
+        QMenu* sub = into->addMenu(qs(e.caption));
+        sub->setEnabled(e.enabled);
+        fill(sub, name);
+        continue;
+      }
+      QAction* a = into->addAction(qs(e.caption));
+      a->setObjectName(qs(name));
+      a->setEnabled(e.enabled);
+      a->setCheckable(e.value == 1);
+      a->setChecked(e.value == 1);
+      entries[a] = name;
+    }
+  };
+  fill(&m, menu);
+  QAction* chosen = m.exec(QCursor::pos());
+  if (chosen == nullptr || form_ == nullptr) return;
+  auto it = entries.find(chosen);
+  if (it == entries.end()) return;
+  const std::string entry = it->second;
+  act([entry](Form& f) { userClick(f, entry); });
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+  auto it = names_.find(watched);
+  if (it == names_.end() || form_ == nullptr) return QWidget::eventFilter(watched, event);
+  const std::string name = it->second;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* me = static_cast<QMouseEvent*>(event);
+      if (me->button() == Qt::RightButton) {
+        act([name](Form& f) { userClick(f, name, 2); });
+        return true;
+      }
+      break;
+    }
+    case QEvent::MouseButtonRelease: {
+      auto* me = static_cast<QMouseEvent*>(event);
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (me->button() == Qt::LeftButton && w != nullptr && w->rect().contains(me->pos()) &&
+          isPassiveKind(form_->ctl(name).kind)) {
+        act([name](Form& f) { userClick(f, name); });
+        return true;
+      }
+      break;
+    }
+    case QEvent::MouseButtonDblClick: {
+      if (isPassiveKind(form_->ctl(name).kind)) {
+        act([name](Form& f) { userDblClick(f, name); });
+        return true;
+      }
+      break;
+    }
+    case QEvent::DragEnter: {
+      auto* de = static_cast<QDragEnterEvent*>(event);
+      if (de->mimeData()->hasUrls()) {
+        de->acceptProposedAction();
+        return true;
+      }
+      break;
+    }
+    case QEvent::DragMove: {
+      static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* de = static_cast<QDropEvent*>(event);
+      std::vector<std::string> files;
+      for (const QUrl& url : de->mimeData()->urls())
+        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+      de->acceptProposedAction();
+      if (!files.empty()) act([name, files](Form& f) { userDrop(f, name, files); });
+      return true;
+    }
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+  if (form_ == nullptr) {
+    event->accept();
+    return;
+  }
+  bool closed = false;
+  act([&closed](Form& f) { closed = userClose(f); });
+  if (closed) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+  if (form_ != nullptr && form_->hasHandler("Me", Event::KeyPress)) {
+    int key = event->key();
+    const QString text = event->text();
+    if (!text.isEmpty()) key = text.at(0).unicode();
+    act([key](Form& f) { userKey(f, key); });
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void FormView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (form_ == nullptr || syncing_ || !isVisible()) return;
+  const double d = dpi();
+  Control& me = form_->me();
+  me.left = pixelsToTwips(frameGeometry().left(), d);
+  me.top = pixelsToTwips(frameGeometry().top(), d);
+  appliedLeft_ = me.left;
+  appliedTop_ = me.top;
+}
+
+void ChartWidget::setShape(std::vector<std::pair<int, int>> points, double dpi, unsigned fore,
+                           unsigned back) {
+  if (points == points_ && dpi == dpi_ && fore == fore_ && back == back_) return;
+  points_ = std::move(points);
+  dpi_ = dpi;
+  fore_ = fore;
+  back_ = back;
+  update();
+}
+
+void ChartWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPolygon poly;
+  for (const auto& [x, y] : points_) poly << QPoint(twipsToPixels(x, dpi_), twipsToPixels(y, dpi_));
+  if (poly.size() < 2) return;
+  p.setPen(QPen(qcolor(fore_), 1.5));
+  QColor fill = qcolor(fore_);
+  fill.setAlpha(90);
+  p.setBrush(fill);
+  p.drawPolygon(poly);
+}
+
+}  // namespace myu::ui
+
+namespace myu::ui {
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+  if (!pixmap().isNull() || text().isEmpty()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QPainter p(this);
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  const QFontMetricsF fm(font());
+  const double lineHeight =
+      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
+  const double width = std::max(1, contentsRect().width());
+  double y = contentsRect().top();
+  const QStringList paragraphs = text().split(QLatin1Char('\n'));
+  QTextOption option;
+  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  for (const QString& para : paragraphs) {
+    QTextLayout layout(para, font());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    std::vector<QTextLine> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      line.setPosition(QPointF(0, 0));
+      lines.push_back(line);
+    }
+    layout.endLayout();
+    if (lines.empty()) y += lineHeight;
+    for (const QTextLine& line : lines) {
+      line.draw(&p, QPointF(contentsRect().left(), y + (lineHeight - fm.height()) / 2));
+      y += lineHeight;
+    }
+  }
+}
+
+}  // namespace myu::ui

@@ -1,0 +1,108 @@
+// The window of one core form. It builds a widget for each control by its kind (the
+// control's name is the widget's object name), mirrors the control data onto the widgets at
+// every sync(), runs one QTimer per form timer, and hands the owner's clicks, double clicks,
+// right clicks, typing, list choices, drops, key presses and the close box to the form
+// through UserInput.h. No game rule lives here.
+//
+// Pop-up menus: a control of kind "Menu" without a parent menu is a pop-up menu; its
+// elements are the "Menu" controls whose parent it is ("-" as caption: a separator). The
+// form asks for the pop-up by setting the menu control's value to 1 inside an event
+// handler; the view then opens it at the mouse pointer and sets the value back to 0.
+// Choosing an entry is a click on that entry.
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "startup/Form.h"
+
+class QTimer;
+class QMenu;
+
+namespace myu::ui {
+
+class QtWindowHost;
+
+class FormView : public QWidget {
+  Q_OBJECT
+
+ public:
+  FormView(Form& form, QtWindowHost& host);
+  ~FormView() override;
+
+  Form* form() const { return form_; }
+  // Builds the widgets of every control (the host calls it once, after construction).
+  void create();
+  // The form has gone: the view stops touching it and goes away.
+  void detach();
+  // Copies the form's control data onto the widgets (only what changed).
+  void sync();
+  QWidget* widget(const std::string& control) const;
+  double dpi() const;
+  // Outer window size in twips minus this gives the inside: the frame and the caption.
+  static constexpr int kFrameWidthTwips = 70;
+  static constexpr int kFrameHeightTwips = 370;
+
+ protected:
+  // Per-form views may add to the widget a control gets.
+  virtual void decorate(const Control& control, QWidget* widget);
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+  // Runs an owner's action on the form, then lets every window catch up.
+  void act(const std::function<void(Form&)>& action);
+
+ private:
+  QWidget* makeWidget(const Control& c, QWidget* parent);
+  void syncControl(const Control& c, QWidget* w);
+  void syncWindow();
+  void syncTimers();
+  void showPopups();
+  void popup(const std::string& menu);
+
+  Form* form_;
+  QtWindowHost& host_;
+  std::map<std::string, QWidget*> widgets_;
+  std::map<std::string, QTimer*> timers_;
+  std::map<QObject*, std::string> names_;
+  bool placed_ = false;
+  int appliedLeft_ = -1, appliedTop_ = -1;
+  bool syncing_ = false;
+};
+
+// A label whose lines sit closer than the font's own line spacing: Japanese fonts carry a
+// tall line height, and the game's labels are sized for two or three lines of 9-point text.
+class CaptionLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A widget painting a polygon given in twips (the status window's radar chart).
+class ChartWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+  void setShape(std::vector<std::pair<int, int>> points, double dpi, unsigned fore, unsigned back);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<std::pair<int, int>> points_;
+  double dpi_ = 96;
+  unsigned fore_ = 0, back_ = 0xFFFFFF;
+};
+
+}  // namespace myu::ui

@@ -1,0 +1,114 @@
+#include "ui/QtServices.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
+#include <chrono>
+#include <cmath>
+
+#include "ui/MessageBoxStyle.h"
+
+namespace myu::ui {
+namespace {
+QString qs(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString titleOr(const std::string& title) {
+  return title.empty() ? QString::fromUtf8(kAppTitle) : qs(title);
+}
+
+QMessageBox::Icon qtIcon(int icon) {
+  switch (icon) {
+    case mb::kCritical:
+      return QMessageBox::Critical;
+    case mb::kQuestion:
+      return QMessageBox::Question;
+    case mb::kExclamation:
+      return QMessageBox::Warning;
+    case mb::kInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+}  // namespace
+
+int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
+  if (beforeShow) beforeShow();
+  const MsgBoxLayout layout = msgBoxLayout(style);
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(titleOr(title));
+  box.setText(qs(normaliseLineBreaks(prompt)));
+  box.setTextFormat(Qt::PlainText);
+  box.setIcon(qtIcon(layout.icon));
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  std::vector<std::pair<QAbstractButton*, int>> answers;
+  for (size_t i = 0; i < layout.buttons.size(); ++i) {
+    const auto& b = layout.buttons[i];
+    QPushButton* button = box.addButton(qs(b.caption), QMessageBox::ActionRole);
+    answers.emplace_back(button, b.answer);
+    if (static_cast<int>(i) == layout.defaultIndex) box.setDefaultButton(button);
+    if (b.answer == layout.escapeAnswer) box.setEscapeButton(button);
+  }
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  for (auto& [button, answer] : answers)
+    if (button == clicked) return answer;
+  return layout.escapeAnswer;
+}
+
+std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) {
+  if (beforeShow) beforeShow();
+  QInputDialog box(QApplication::activeWindow());
+  box.setWindowTitle(titleOr(title));
+  box.setLabelText(qs(normaliseLineBreaks(prompt)));
+  box.setTextValue(qs(defaultText));
+  box.setOkButtonText(QStringLiteral("OK"));
+  box.setCancelButtonText(QStringLiteral("キャンセル"));
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (box.exec() != QDialog::Accepted) return {};
+  return box.textValue().toStdString();
+}
+
+DateTime QtClock::now() {
+  const QDateTime t = QDateTime::currentDateTime();
+  const QDate d = t.date();
+  const QTime h = t.time();
+  return DateTime{d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()};
+}
+
+QtRandom::QtRandom()
+    : engine_(static_cast<std::mt19937::result_type>(
+          std::chrono::system_clock::now().time_since_epoch().count())) {}
+
+std::int32_t QtRandom::between(std::int32_t lo, std::int32_t hi) {
+  if (hi < lo) std::swap(lo, hi);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  const double r = unit(engine_);
+  const double span = static_cast<double>(hi) - static_cast<double>(lo) + 1.0;
+  const double v = std::floor(r * span + static_cast<double>(lo));
+  if (v > hi) return hi;  // r can round up to 1 on some libraries
+  return static_cast<std::int32_t>(v);
+}
+
+int QtShell::open(const std::string& path, const std::string& /*workingDirectory*/) {
+  const QString file = qs(path);
+  if (!QFileInfo::exists(file)) return 2;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(file)) ? 42 : 31;
+}
+
+std::string QtShell::desktopFolder() {
+  QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  if (desktop.isEmpty()) desktop = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+  return desktop.toStdString();
+}
+
+}  // namespace myu::ui

@@ -1,0 +1,61 @@
+// Real windows for the game's forms: a FormView per shown form, modal forms in a nested
+// event loop, the screen geometry in twips, the always-on-top band and short pauses.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "startup/Platform.h"
+
+class QEventLoop;
+
+namespace myu {
+class Game;
+}
+
+namespace myu::ui {
+
+class FormView;
+
+class QtWindowHost final : public QObject, public WindowHost {
+  Q_OBJECT
+
+ public:
+  using ViewFactory = std::function<FormView*(Form&, QtWindowHost&)>;
+
+  QtWindowHost();
+  ~QtWindowHost() override;
+
+  void formShown(Form& form, bool modal) override;
+  void formHidden(Form& form) override;
+  void formClosed(Form& form) override;
+  void runModal(Form& form) override;
+  ScreenArea screenOf(const Form& form) override;
+  void setOnTop(Form& form, bool onTop) override;
+  void sleep(int milliseconds) override;
+
+  // A view class of its own for the form of that name (the default is a plain FormView).
+  void registerView(const std::string& formName, ViewFactory factory);
+  // Mirrors every open form onto its window; called after each event the owner causes.
+  void syncAll();
+  FormView* viewOf(const Form& form) const;
+  // Once set, the program quits when no form is shown any more.
+  void setQuitWhenNoWindow(bool on) { quitWhenNoWindow_ = on; }
+  // True while some form is shown.
+  bool anyFormShown() const;
+
+ private:
+  FormView* ensureView(Form& form);
+  void maybeQuit();
+
+  std::map<const Form*, QPointer<FormView>> views_;
+  std::map<std::string, ViewFactory> factories_;
+  std::vector<std::pair<const Form*, QEventLoop*>> modalLoops_;
+  bool quitWhenNoWindow_ = false;
+};
+
+}  // namespace myu::ui

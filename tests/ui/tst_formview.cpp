@@ -1,0 +1,320 @@
+// The generic form view on the offscreen platform: widgets under control names, clicks,
+// choices, timers, the pop-up menu and the close box reaching the form, and the
+// message-box style and twips conversions the windows rely on.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <sstream>
+
+#include "startup/Game.h"
+#include "testsupport/Scripted.h"
+#include "ui/FormView.h"
+#include "ui/MessageBoxStyle.h"
+#include "ui/QtWindowHost.h"
+#include "ui/Twips.h"
+
+using namespace myu;
+
+namespace {
+
+class frmProbe : public Form {
+ public:
+  static constexpr const char* kName = "frmProbe";
+  explicit frmProbe(Game& g) : Form(g, kName) {
+    Control& me = this->me();
+    me.width = 6000;
+    me.height = 4000;
+    me.caption = "ためし";
+    add("Frame", "Frame3", "").caption = "行動メニュー";
+    Control& frame = ctl("Frame3");
+    frame.left = 120;
+    frame.top = 120;
+    frame.width = 3000;
+    frame.height = 1500;
+    addArray("Option", "fldMENU", 2, "Frame3");
+    for (int i = 0; i < 2; ++i) {
+      Control& o = ctl("fldMENU", i);
+      o.caption = i == 0 ? "休ませる" : "鍛える";
+      o.left = 120;
+      o.top = 300 + i * 300;
+      o.width = 1500;
+      o.height = 255;
+    }
+    Control& b = add("Button", "Command5");
+    b.caption = "終了";
+    b.left = 3300;
+    b.top = 150;
+    b.width = 1200;
+    b.height = 375;
+    Control& l = add("Label", "TextWindow");
+    l.left = 3300;
+    l.top = 600;
+    l.width = 2400;
+    l.height = 300;
+    Control& list = add("List", "List1");
+    list.items = {"りんご", "みかん", "ぶどう"};
+    list.left = 120;
+    list.top = 1800;
+    list.width = 2000;
+    list.height = 1200;
+    Control& pic = add("Picture", "Picture1");
+    pic.left = 3300;
+    pic.top = 1000;
+    pic.width = 1500;
+    pic.height = 1500;
+    add("Menu", "mnuMENU").visible = false;
+    for (int i = 0; i < 3; ++i)
+      add("Menu", "mnuMENUs(" + std::to_string(i) + ")", "mnuMENU").caption =
+          i == 1 ? "-" : (i == 0 ? "時計切り替え" : "終了");
+
+    on("Command5", Event::Click, [this](const EventArgs&) {
+      ++clicks;
+      ctl("TextWindow").caption = "押されました";
+    });
+    on("fldMENU", Event::Click, [this](const EventArgs& a) { chosenOption = a.index; });
+    on("List1", Event::Click, [this](const EventArgs&) { chosenItem = ctl("List1").listIndex; });
+    on("Picture1", Event::MouseDown, [this](const EventArgs& a) {
+      if (a.button == 2) ctl("mnuMENU").value = 1;  // ask for the pop-up
+    });
+    on("mnuMENUs", Event::Click, [this](const EventArgs& a) { menuEntry = a.index; });
+    addTimer("CountTime", 20, [this] { ++ticks; });
+  }
+  bool Form_QueryUnload() override { return refuseClose; }
+
+  int clicks = 0, chosenOption = -1, chosenItem = -1, menuEntry = -1, ticks = 0;
+  bool refuseClose = false;
+};
+
+}  // namespace
+
+class FormViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::ostringstream out_;
+  ScriptedDialogs dialogs_{out_};
+  ScriptedClock clock_;
+  ScriptedRandom random_{out_};
+  ScriptedShell shell_{out_, "/nonexistent"};
+  ScriptedSession session_{out_};
+  std::unique_ptr<ui::QtWindowHost> host_;
+  std::unique_ptr<Game> game_;
+  QTemporaryDir dir_;
+
+  frmProbe& shown() {
+    frmProbe& f = game_->form<frmProbe>();
+    game_->show(f);
+    return f;
+  }
+  ui::FormView* view(Form& f) { return host_->viewOf(f); }
+
+ private slots:
+  void init() {
+    host_ = std::make_unique<ui::QtWindowHost>();
+    Services s;
+    s.dialogs = &dialogs_;
+    s.clock = &clock_;
+    s.random = &random_;
+    s.shell = &shell_;
+    s.session = &session_;
+    s.windows = host_.get();
+    game_ = std::make_unique<Game>(dir_.path().toStdString(), s);
+  }
+  void cleanup() {
+    game_.reset();
+    host_.reset();
+  }
+
+  void widgetsAreNamedAfterTheirControlsAndNested() {
+    frmProbe& f = shown();
+    ui::FormView* v = view(f);
+    QVERIFY(v != nullptr);
+    QCOMPARE(v->windowTitle(), QStringLiteral("ためし"));
+    auto* frame = v->findChild<QGroupBox*>(QStringLiteral("Frame3"));
+    QVERIFY(frame != nullptr);
+    QCOMPARE(frame->title(), QStringLiteral("行動メニュー"));
+    auto* option = v->findChild<QRadioButton*>(QStringLiteral("fldMENU(1)"));
+    QVERIFY(option != nullptr);
+    QCOMPARE(option->parentWidget(), frame);
+    QCOMPARE(option->text(), QStringLiteral("鍛える"));
+    QVERIFY(v->findChild<QPushButton*>(QStringLiteral("Command5")) != nullptr);
+    QVERIFY(v->findChild<QListWidget*>(QStringLiteral("List1")) != nullptr);
+    QVERIFY(v->findChild<QLabel*>(QStringLiteral("Picture1")) != nullptr);
+    // Menus are pop-ups, not widgets of the window.
+    QVERIFY(v->findChild<QWidget*>(QStringLiteral("mnuMENU")) == nullptr);
+  }
+
+  void geometryFollowsTwipsAtTheScreensDpi() {
+    frmProbe& f = shown();
+    ui::FormView* v = view(f);
+    const double dpi = v->dpi();
+    auto* b = v->findChild<QPushButton*>(QStringLiteral("Command5"));
+    QCOMPARE(b->geometry(), QRect(ui::twipsToPixels(3300, dpi), ui::twipsToPixels(150, dpi),
+                                  ui::twipsToPixels(1200, dpi), ui::twipsToPixels(375, dpi)));
+    QCOMPARE(v->size(),
+             QSize(ui::twipsToPixels(6000 - 70, dpi), ui::twipsToPixels(4000 - 370, dpi)));
+  }
+
+  void twipsAndPixelsConvert_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("an inch at 96") << 1440 << 96.0 << 96;
+    QTest::newRow("15 twips a pixel") << 15 << 96.0 << 1;
+    QTest::newRow("pet picture width") << 2535 << 96.0 << 169;
+    QTest::newRow("dense screen") << 1440 << 192.0 << 192;
+    QTest::newRow("120 dpi") << 5725 << 120.0 << 477;
+    QTest::newRow("negative (left of the primary screen)") << -1440 << 96.0 << -96;
+  }
+  void twipsAndPixelsConvert() {
+    QFETCH(int, twips);
+    QFETCH(double, dpi);
+    QFETCH(int, pixels);
+    QCOMPARE(ui::twipsToPixels(twips, dpi), pixels);
+    // Back again within one pixel's worth of twips.
+    QVERIFY(std::abs(ui::pixelsToTwips(pixels, dpi) - twips) <= 1440 / dpi);
+  }
+
+  void aClickReachesTheHandlerAndTheWindowCatchesUp() {
+    frmProbe& f = shown();
+    ui::FormView* v = view(f);
+    QTest::mouseClick(v->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    QCOMPARE(f.clicks, 1);
+    QCOMPARE(v->findChild<QLabel*>(QStringLiteral("TextWindow"))->text(),
+             QStringLiteral("押されました"));
+  }
+
+  void anOptionBecomesTheChosenOneOfItsFrame() {
+    frmProbe& f = shown();
+    ui::FormView* v = view(f);
+    auto* first = v->findChild<QRadioButton*>(QStringLiteral("fldMENU(0)"));
+    auto* second = v->findChild<QRadioButton*>(QStringLiteral("fldMENU(1)"));
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::mouseClick(second, Qt::LeftButton);
+    QCOMPARE(f.chosenOption, 1);
+    QCOMPARE(f.ctl("fldMENU", 0).value, 0);
+    QCOMPARE(f.ctl("fldMENU", 1).value, 1);
+    QVERIFY(!first->isChecked());
+    QVERIFY(second->isChecked());
+  }
+
+  void choosingAListItemSetsItsIndex() {
+    frmProbe& f = shown();
+    auto* list = view(f)->findChild<QListWidget*>(QStringLiteral("List1"));
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(1)->text(), QStringLiteral("みかん"));
+    list->setCurrentRow(2);
+    QCOMPARE(f.chosenItem, 2);
+    QCOMPARE(f.ctl("List1").listIndex, 2);
+  }
+
+  void timersTickAndStopAsTheFormSays() {
+    frmProbe& f = shown();
+    f.timer("CountTime")->enabled = true;
+    host_->syncAll();
+    QTRY_VERIFY(f.ticks >= 2);
+    f.timer("CountTime")->enabled = false;
+    host_->syncAll();
+    QTest::qWait(30);
+    const int stopped = f.ticks;
+    QTest::qWait(80);
+    QCOMPARE(f.ticks, stopped);
+  }
+
+  void aRightClickOpensTheRequestedPopupAndAnEntryIsAClick() {
+    frmProbe& f = shown();
+    ui::FormView* v = view(f);
+    QStringList captions;
+    QTimer::singleShot(0, this, [&captions] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      for (QAction* a : menu->actions())
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+      menu->setActiveAction(menu->actions().last());
+      QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::mousePress(v->findChild<QLabel*>(QStringLiteral("Picture1")), Qt::RightButton);
+    QCOMPARE(captions, (QStringList{QStringLiteral("時計切り替え"), QStringLiteral("-"),
+                                    QStringLiteral("終了")}));
+    QCOMPARE(f.menuEntry, 2);
+    QCOMPARE(f.ctl("mnuMENU").value, 0);
+  }
+
+  void theCloseBoxAsksTheForm() {
+    frmProbe& f = shown();
+    f.refuseClose = true;
+    QVERIFY(!view(f)->close());
+    QVERIFY(!f.closed);
+    f.refuseClose = false;
+    QVERIFY(view(f)->close());
+    QVERIFY(game_->findForm("frmProbe") == nullptr);
+    QVERIFY(!host_->anyFormShown());
+  }
+
+  void aModalFormWaitsUntilItCloses() {
+    frmProbe& f = game_->form<frmProbe>();
+    bool closedInside = false;
+    QTimer::singleShot(10, this, [&] {
+      closedInside = true;
+      game_->unload(f);
+    });
+    game_->show(f, true);
+    QVERIFY(closedInside);
+  }
+
+  void messageBoxStylesGiveTheirButtons_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("defaultIndex");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("0 OK") << 0 << QStringList{"OK"} << QList<int>{1} << 0 << 0;
+    QTest::newRow("1 OK Cancel") << 1 << QStringList{"OK", "キャンセル"} << QList<int>{1, 2} << 0
+                                 << 0;
+    QTest::newRow("3 Yes No Cancel + question")
+        << 35 << QStringList{"はい", "いいえ", "キャンセル"} << QList<int>{6, 7, 2} << 0 << 32;
+    QTest::newRow("20 Yes No critical")
+        << 20 << QStringList{"はい", "いいえ"} << QList<int>{6, 7} << 0 << 16;
+    QTest::newRow("276 No is the default")
+        << 276 << QStringList{"はい", "いいえ"} << QList<int>{6, 7} << 1 << 16;
+    QTest::newRow("70 Cancel Try Continue information")
+        << 70 << QStringList{"キャンセル", "再試行", "続行"} << QList<int>{2, 10, 11} << 0 << 64;
+    QTest::newRow("52 exclamation")
+        << 52 << QStringList{"はい", "いいえ"} << QList<int>{6, 7} << 0 << 48;
+    QTest::newRow("256 on a one-button box") << 256 << QStringList{"OK"} << QList<int>{1} << 0 << 0;
+  }
+  void messageBoxStylesGiveTheirButtons() {
+    QFETCH(int, style);
+    QFETCH(QStringList, captions);
+    QFETCH(QList<int>, answers);
+    QFETCH(int, defaultIndex);
+    QFETCH(int, icon);
+    const ui::MsgBoxLayout layout = ui::msgBoxLayout(style);
+    QStringList gotCaptions;
+    QList<int> gotAnswers;
+    for (const auto& b : layout.buttons) {
+      gotCaptions << QString::fromStdString(b.caption);
+      gotAnswers << b.answer;
+    }
+    QCOMPARE(gotCaptions, captions);
+    QCOMPARE(gotAnswers, answers);
+    QCOMPARE(layout.defaultIndex, defaultIndex);
+    QCOMPARE(layout.icon, icon);
+  }
+
+  void promptLineBreaksShowAsLineBreaks() {
+    QCOMPARE(ui::normaliseLineBreaks("一\r\n二\r三\n四"), std::string("一\n二\n三\n四"));
+    QCOMPARE(ui::normaliseLineBreaks("終わり\r"), std::string("終わり\n"));
+  }
+};
+
+QTEST_MAIN(FormViewTest)
+#include "tst_formview.moc"

@@ -1,0 +1,744 @@
+// Draws the program's pictures into a folder (the build's Img folder): our fluffy little
+// bird モフリーノ in every pose 0..19, two frames each ("a" and "b"), the pet of other
+// species, and the funeral background. Everything is painted here; nothing is copied.
+//
+//   mkpictures <folder>
+#include <QColor>
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kW = 169, kH = 137;  // the pet picture box: 2535 × 2055 twips at 96 DPI
+constexpr double kPi = 3.14159265358979323846;
+
+struct Look {
+  QColor body{255, 236, 170};
+  QColor belly{255, 250, 226};
+  QColor outline{150, 110, 60};
+  double squash = 1.0;  // < 1: flattened (lying, weak)
+  double dy = 0;        // bob
+  enum Eyes { Open, Blink, Happy, Cross, Swirl, Wide, Sad, Angry, Closed, Glasses } eyes = Open;
+  enum Beak { Small, OpenBeak, Smile, Frown } beak = Small;
+  enum Wings { Down, Up, Out, Hold } wings = Down;
+  bool blush = false;
+};
+
+// The fluffy round body: a ring of soft puffs around a filled circle.
+void drawFluff(QPainter& p, QPointF c, double rx, double ry, const Look& L) {
+  p.setPen(Qt::NoPen);
+  QRadialGradient g(c + QPointF(-rx * 0.3, -ry * 0.35), rx * 1.3);
+  g.setColorAt(0, L.body.lighter(112));
+  g.setColorAt(1, L.body.darker(108));
+  p.setBrush(g);
+  const int puffs = 22;
+  for (int i = 0; i < puffs; ++i) {
+    const double a = 2 * kPi * i / puffs;
+    const QPointF q(c.x() + std::cos(a) * rx * 0.9, c.y() + std::sin(a) * ry * 0.9);
+    const double r = (i % 2 == 0 ? 0.24 : 0.2) * rx;
+    p.drawEllipse(q, r, r * ry / rx);
+  }
+  p.drawEllipse(c, rx * 0.95, ry * 0.95);
+  // Belly.
+  p.setBrush(L.belly);
+  p.drawEllipse(c + QPointF(0, ry * 0.35), rx * 0.55, ry * 0.45);
+  // Head tuft.
+  p.setPen(QPen(L.body.darker(125), 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  const QPointF top(c.x(), c.y() - ry * 0.98);
+  for (int k = -1; k <= 1; ++k) {
+    QPainterPath tuft(top);
+    tuft.quadTo(top + QPointF(k * 5 - 2, -10), top + QPointF(k * 7 + 3, -13));
+    p.drawPath(tuft);
+  }
+}
+
+void drawWing(QPainter& p, QPointF base, int side, Look::Wings w, const Look& L) {
+  p.save();
+  p.translate(base);
+  p.scale(side, 1);
+  double angle = 20;
+  if (w == Look::Up) angle = -50;
+  if (w == Look::Out) angle = -10;
+  if (w == Look::Hold) angle = 60;
+  p.rotate(angle);
+  p.setPen(QPen(L.outline, 1));
+  p.setBrush(L.body.darker(112));
+  QPainterPath path(QPointF(0, 0));
+  path.cubicTo(QPointF(14, -6), QPointF(22, 6), QPointF(18, 16));
+  path.cubicTo(QPointF(12, 12), QPointF(6, 12), QPointF(0, 8));
+  path.closeSubpath();
+  p.drawPath(path);
+  p.restore();
+}
+
+void drawEye(QPainter& p, QPointF e, Look::Eyes kind, int side) {
+  const QColor ink(50, 35, 25);
+  p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+  switch (kind) {
+    case Look::Open:
+    case Look::Glasses:
+      p.setPen(Qt::NoPen);
+      p.setBrush(ink);
+      p.drawEllipse(e, 4.2, 5.2);
+      p.setBrush(Qt::white);
+      p.drawEllipse(e + QPointF(-1.4, -2), 1.6, 1.6);
+      break;
+    case Look::Wide:
+      p.setBrush(Qt::white);
+      p.setPen(QPen(ink, 1.4));
+      p.drawEllipse(e, 6, 7);
+      p.setBrush(ink);
+      p.drawEllipse(e, 1.8, 1.8);
+      break;
+    case Look::Blink:
+    case Look::Closed:
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(e.x() - 5, e.y() - 3, 10, 6), 200 * 16, 140 * 16);
+      break;
+    case Look::Happy:
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(e.x() - 5, e.y() - 2, 10, 8), 20 * 16, 140 * 16);
+      break;
+    case Look::Cross:
+      p.drawLine(e + QPointF(-4, -4), e + QPointF(4, 4));
+      p.drawLine(e + QPointF(-4, 4), e + QPointF(4, -4));
+      break;
+    case Look::Swirl: {
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(ink, 1.4));
+      QPainterPath s;
+      for (int i = 0; i <= 40; ++i) {
+        const double a = i * 0.45 * side;
+        const double r = i * 0.14;
+        const QPointF q = e + QPointF(std::cos(a) * r, std::sin(a) * r);
+        if (i == 0)
+          s.moveTo(q);
+        else
+          s.lineTo(q);
+      }
+      p.drawPath(s);
+      break;
+    }
+    case Look::Sad:
+      p.setPen(Qt::NoPen);
+      p.setBrush(ink);
+      p.drawEllipse(e, 3.6, 4.4);
+      p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(e + QPointF(-5 * side, -9), e + QPointF(4 * side, -6));
+      break;
+    case Look::Angry:
+      p.setPen(Qt::NoPen);
+      p.setBrush(ink);
+      p.drawEllipse(e, 3.8, 4.6);
+      p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(e + QPointF(-5 * side, -10), e + QPointF(5 * side, -6));
+      break;
+  }
+}
+
+void drawBird(QPainter& p, QPointF c, const Look& L) {
+  const double rx = 34, ry = 34 * L.squash;
+  c += QPointF(0, L.dy + (34 - ry));
+  // Feet.
+  p.setPen(QPen(QColor(235, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+  for (int s : {-1, 1}) {
+    const QPointF f(c.x() + s * 11, c.y() + ry + 2);
+    p.drawLine(f, f + QPointF(0, 5));
+    p.drawLine(f + QPointF(0, 5), f + QPointF(-4, 8));
+    p.drawLine(f + QPointF(0, 5), f + QPointF(4, 8));
+  }
+  drawWing(p, c + QPointF(-rx * 0.8, 0), -1, L.wings, L);
+  drawWing(p, c + QPointF(rx * 0.8, 0), 1, L.wings, L);
+  drawFluff(p, c, rx, ry, L);
+  // Eyes.
+  const QPointF le(c.x() - 12, c.y() - ry * 0.25), re(c.x() + 12, c.y() - ry * 0.25);
+  drawEye(p, le, L.eyes, -1);
+  drawEye(p, re, L.eyes, 1);
+  if (L.eyes == Look::Glasses) {
+    p.setPen(QPen(QColor(60, 60, 90), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(le, 8, 7);
+    p.drawEllipse(re, 8, 7);
+    p.drawLine(le + QPointF(8, 0), re - QPointF(8, 0));
+  }
+  if (L.blush) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 130, 150, 150));
+    p.drawEllipse(le + QPointF(-5, 9), 6, 3.5);
+    p.drawEllipse(re + QPointF(5, 9), 6, 3.5);
+  }
+  // Beak.
+  const QPointF b(c.x(), c.y() - ry * 0.05);
+  p.setPen(QPen(QColor(200, 110, 20), 1));
+  p.setBrush(QColor(255, 170, 50));
+  QPainterPath beak;
+  switch (L.beak) {
+    case Look::Small:
+    case Look::Smile:
+      beak.moveTo(b + QPointF(-5, 0));
+      beak.lineTo(b + QPointF(5, 0));
+      beak.lineTo(b + QPointF(0, 6));
+      beak.closeSubpath();
+      break;
+    case Look::OpenBeak:
+      beak.moveTo(b + QPointF(-6, -1));
+      beak.lineTo(b + QPointF(6, -1));
+      beak.lineTo(b + QPointF(0, 4));
+      beak.closeSubpath();
+      beak.moveTo(b + QPointF(-5, 6));
+      beak.lineTo(b + QPointF(5, 6));
+      beak.lineTo(b + QPointF(0, 11));
+      beak.closeSubpath();
+      break;
+    case Look::Frown:
+      beak.moveTo(b + QPointF(-5, 4));
+      beak.lineTo(b + QPointF(5, 4));
+      beak.lineTo(b + QPointF(0, -1));
+      beak.closeSubpath();
+      break;
+  }
+  p.drawPath(beak);
+  if (L.beak == Look::Smile) {
+    p.setPen(QPen(QColor(120, 60, 30), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(b.x() - 8, b.y() + 2, 16, 8), 200 * 16, 140 * 16);
+  }
+}
+
+void heart(QPainter& p, QPointF at, double s, QColor col) {
+  QPainterPath h;
+  h.moveTo(at + QPointF(0, s * 0.3));
+  h.cubicTo(at + QPointF(-s, -s * 0.4), at + QPointF(-s * 0.4, -s), at + QPointF(0, -s * 0.35));
+  h.cubicTo(at + QPointF(s * 0.4, -s), at + QPointF(s, -s * 0.4), at + QPointF(0, s * 0.3));
+  p.setPen(Qt::NoPen);
+  p.setBrush(col);
+  p.drawPath(h);
+}
+
+void text(QPainter& p, QPointF at, const QString& s, int px, QColor col, bool bold = true) {
+  QFont f(QStringLiteral("Noto Sans CJK JP"));
+  f.setPixelSize(px);
+  f.setBold(bold);
+  p.setFont(f);
+  p.setPen(col);
+  p.drawText(at, s);
+}
+
+void drop(QPainter& p, QPointF at, double s, QColor col) {
+  QPainterPath d(at + QPointF(0, -s));
+  d.cubicTo(at + QPointF(s * 0.9, 0), at + QPointF(s * 0.6, s), at);
+  d.cubicTo(at + QPointF(-s * 0.6, s), at + QPointF(-s * 0.9, 0), at + QPointF(0, -s));
+  p.setPen(Qt::NoPen);
+  p.setBrush(col);
+  p.drawPath(d);
+}
+
+void star(QPainter& p, QPointF c, double r, QColor col) {
+  QPolygonF s;
+  for (int i = 0; i < 10; ++i) {
+    const double a = -kPi / 2 + i * kPi / 5;
+    const double rr = i % 2 == 0 ? r : r * 0.45;
+    s << c + QPointF(std::cos(a) * rr, std::sin(a) * rr);
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(col);
+  p.drawPolygon(s);
+}
+
+void background(QPainter& p, QColor top, QColor bottom) {
+  QLinearGradient g(0, 0, 0, kH);
+  g.setColorAt(0, top);
+  g.setColorAt(1, bottom);
+  p.fillRect(0, 0, kW, kH, g);
+  // Grass strip under the pet.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(196, 232, 176));
+  p.drawEllipse(QPointF(kW / 2.0, 100), 62, 8);
+}
+
+// One pose, one frame (0 = "a", 1 = "b").
+void drawPose(QPainter& p, int pose, int frame) {
+  Look L;
+  const QPointF c(kW / 2.0, 58);
+  const bool b = frame == 1;
+  L.dy = b ? 1.5 : 0;
+  QColor top(255, 255, 255), bottom(238, 248, 255);
+  std::function<void()> extras;
+  switch (pose) {
+    case 0:  // normal
+      L.eyes = b ? Look::Blink : Look::Open;
+      break;
+    case 1:  // happy
+      L.eyes = Look::Happy;
+      L.beak = Look::Smile;
+      L.wings = b ? Look::Out : Look::Down;
+      L.dy = b ? -3 : 0;
+      extras = [&] {
+        star(p, QPointF(30, 28 + (b ? 4 : 0)), 6, QColor(255, 210, 60));
+        star(p, QPointF(140, 22 + (b ? 0 : 4)), 5, QColor(255, 190, 60));
+      };
+      break;
+    case 2:  // angry
+      L.eyes = Look::Angry;
+      L.beak = Look::Frown;
+      L.body = QColor(255, 200, 160);
+      extras = [&] {
+        const QPointF v(128, 24);
+        p.setPen(QPen(QColor(220, 40, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+        const double s = b ? 7 : 6;
+        p.drawLine(v + QPointF(-s, -2), v + QPointF(-2, -2));
+        p.drawLine(v + QPointF(-2, -2), v + QPointF(-2, -s));
+        p.drawLine(v + QPointF(2, -s), v + QPointF(2, -2));
+        p.drawLine(v + QPointF(2, -2), v + QPointF(s, -2));
+        p.drawLine(v + QPointF(-s, 2), v + QPointF(-2, 2));
+        p.drawLine(v + QPointF(-2, 2), v + QPointF(-2, s));
+        p.drawLine(v + QPointF(2, s), v + QPointF(2, 2));
+        p.drawLine(v + QPointF(2, 2), v + QPointF(s, 2));
+      };
+      break;
+    case 3:  // sad
+      L.eyes = Look::Sad;
+      L.beak = Look::Frown;
+      top = QColor(225, 232, 245);
+      bottom = QColor(205, 215, 235);
+      extras = [&] {
+        drop(p, QPointF(68, 62 + (b ? 8 : 0)), 3.5, QColor(90, 160, 255));
+        drop(p, QPointF(102, 66 + (b ? 0 : 8)), 3.5, QColor(90, 160, 255));
+      };
+      break;
+    case 4:  // startled: "うわぁ"
+      L.eyes = Look::Wide;
+      L.beak = Look::OpenBeak;
+      L.wings = Look::Up;
+      L.dy = b ? -5 : -2;
+      extras = [&] {
+        p.setPen(QPen(QColor(80, 80, 80), 1.6, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 3; ++i) {
+          const double x = 36 + i * 6 + (b ? 2 : 0);
+          p.drawLine(QPointF(x, 18 + i * 3), QPointF(x - 4, 30 + i * 3));
+        }
+        drop(p, QPointF(122, 30 + (b ? 3 : 0)), 4, QColor(120, 190, 255));
+      };
+      break;
+    case 5:  // eating
+      L.eyes = Look::Happy;
+      L.beak = b ? Look::OpenBeak : Look::Small;
+      L.dy = b ? 3 : 0;
+      extras = [&] {
+        p.setPen(QPen(QColor(150, 80, 40), 1));
+        p.setBrush(QColor(230, 120, 80));
+        p.drawChord(QRectF(108, 80, 40, 22), 180 * 16, 180 * 16);
+        p.setBrush(QColor(250, 230, 140));
+        for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(114 + i * 7, 90), 3, 2.5);
+      };
+      break;
+    case 6:  // sleeping
+      L.eyes = Look::Closed;
+      L.squash = 0.9;
+      L.dy = b ? 1 : 0;
+      top = QColor(70, 80, 140);
+      bottom = QColor(120, 130, 190);
+      extras = [&] {
+        text(p, QPointF(118, b ? 26 : 32), QStringLiteral("Z"), 14, QColor(255, 255, 220));
+        text(p, QPointF(132, b ? 14 : 20), QStringLiteral("z"), 11, QColor(255, 255, 220));
+        star(p, QPointF(24, 18), 4, QColor(255, 250, 180));
+      };
+      break;
+    case 7:  // flying
+      L.wings = b ? Look::Down : Look::Up;
+      L.dy = b ? -4 : -10;
+      top = QColor(170, 215, 255);
+      bottom = QColor(225, 242, 255);
+      extras = [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 230));
+        const double s = b ? 6 : 0;
+        p.drawEllipse(QPointF(30 - s, 96), 18, 8);
+        p.drawEllipse(QPointF(44 - s, 92), 12, 8);
+        p.drawEllipse(QPointF(138 + s, 30), 16, 7);
+      };
+      break;
+    case 8:  // sick
+      L.eyes = Look::Sad;
+      L.body = QColor(210, 228, 170);
+      L.squash = 0.92;
+      extras = [&] {
+        p.setPen(QPen(QColor(120, 160, 90), 1.2));
+        p.setBrush(QColor(200, 240, 200, 160));
+        p.drawEllipse(QPointF(128, 30 - (b ? 6 : 0)), 5, 5);
+        p.drawEllipse(QPointF(136, 18 - (b ? 6 : 0)), 3.5, 3.5);
+      };
+      break;
+    case 9:  // pampered
+      L.eyes = Look::Happy;
+      L.blush = true;
+      L.beak = Look::Smile;
+      top = QColor(255, 235, 242);
+      bottom = QColor(255, 245, 250);
+      extras = [&] {
+        heart(p, QPointF(30, 34 - (b ? 5 : 0)), 9, QColor(255, 110, 150));
+        heart(p, QPointF(140, 26 - (b ? 0 : 5)), 7, QColor(255, 150, 180));
+        // A hand patting the head.
+        p.setPen(QPen(QColor(200, 150, 120), 1));
+        p.setBrush(QColor(255, 215, 190));
+        p.drawRoundedRect(QRectF(78 + (b ? 8 : -4), 8, 26, 12), 6, 6);
+      };
+      break;
+    case 10:  // resting
+      L.eyes = Look::Blink;
+      L.squash = 0.85;
+      L.dy = 4;
+      extras = [&] {
+        p.setPen(QPen(QColor(120, 80, 50), 1));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawRoundedRect(QRectF(122, 76, 16, 14), 3, 3);
+        p.setPen(QPen(QColor(180, 180, 180), 1.2));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath steam(QPointF(128, 72));
+        steam.cubicTo(QPointF(124, 66), QPointF(134, 62 - (b ? 2 : 0)), QPointF(128, 56));
+        p.drawPath(steam);
+      };
+      break;
+    case 11:  // training
+      L.eyes = Look::Angry;
+      L.wings = b ? Look::Up : Look::Hold;
+      L.dy = b ? -3 : 1;
+      extras = [&] {
+        p.setPen(QPen(QColor(80, 80, 80), 3));
+        const double y = b ? 14 : 26;
+        p.drawLine(QPointF(50, y), QPointF(118, y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRoundedRect(QRectF(42, y - 8, 10, 16), 2, 2);
+        p.drawRoundedRect(QRectF(116, y - 8, 10, 16), 2, 2);
+        drop(p, QPointF(48, 60 + (b ? 4 : 0)), 3, QColor(120, 190, 255));
+        drop(p, QPointF(124, 56 + (b ? 0 : 4)), 3, QColor(120, 190, 255));
+      };
+      break;
+    case 12:  // studying
+      L.eyes = Look::Glasses;
+      L.wings = Look::Hold;
+      top = QColor(250, 246, 232);
+      bottom = QColor(240, 232, 210);
+      extras = [&] {
+        p.setPen(QPen(QColor(60, 90, 140), 1));
+        p.setBrush(QColor(90, 140, 210));
+        QPolygonF left, right;
+        const double lift = b ? 2 : 0;
+        left << QPointF(56, 80 - lift) << QPointF(84, 84) << QPointF(84, 102)
+             << QPointF(56, 98 - lift);
+        right << QPointF(84, 84) << QPointF(112, 80 - lift) << QPointF(112, 98 - lift)
+              << QPointF(84, 102);
+        p.drawPolygon(left);
+        p.drawPolygon(right);
+        p.setPen(QPen(Qt::white, 1));
+        for (int i = 0; i < 3; ++i) {
+          p.drawLine(QPointF(61, 86 + i * 4), QPointF(79, 88 + i * 4));
+          p.drawLine(QPointF(89, 88 + i * 4), QPointF(107, 86 + i * 4));
+        }
+        text(p, QPointF(128, 28), b ? QStringLiteral("?") : QStringLiteral("!"), 16,
+             QColor(200, 120, 40));
+      };
+      break;
+    case 13:  // left alone: wandering off
+      L.eyes = Look::Open;
+      extras = [&] {
+        text(p, QPointF(20, 30), b ? QStringLiteral("・・") : QStringLiteral("・・・"), 14,
+             QColor(110, 110, 110), false);
+      };
+      break;
+    case 14:  // playing with a toy
+      L.eyes = Look::Happy;
+      L.beak = Look::OpenBeak;
+      L.wings = Look::Out;
+      extras = [&] {
+        const QPointF ball(b ? 134 : 122, b ? 72 : 90);
+        QRadialGradient g(ball + QPointF(-3, -3), 10);
+        g.setColorAt(0, QColor(255, 160, 160));
+        g.setColorAt(1, QColor(220, 50, 60));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawEllipse(ball, 9, 9);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawArc(QRectF(ball.x() - 9, ball.y() - 4, 18, 8), 0, 180 * 16);
+      };
+      break;
+    case 15:  // drunk
+      L.eyes = Look::Swirl;
+      L.blush = true;
+      L.body = QColor(255, 205, 170);
+      L.dy = b ? 2 : -1;
+      extras = [&] {
+        p.setPen(QPen(QColor(80, 140, 80), 1));
+        p.setBrush(QColor(120, 190, 120, 200));
+        p.drawRoundedRect(QRectF(128, 62, 12, 28), 3, 3);
+        p.drawRect(QRectF(131, 54, 6, 9));
+        star(p, QPointF(112, 22 + (b ? 3 : 0)), 4, QColor(255, 220, 80));
+        star(p, QPointF(60, 20 + (b ? 0 : 3)), 4, QColor(255, 220, 80));
+      };
+      break;
+    case 16:  // hurt: "痛っ"
+      L.eyes = Look::Cross;
+      L.beak = Look::OpenBeak;
+      L.dy = b ? 2 : 0;
+      extras = [&] {
+        star(p, QPointF(72 + (b ? 4 : 0), 18), 7, QColor(255, 220, 60));
+        star(p, QPointF(100 - (b ? 4 : 0), 16), 5, QColor(255, 200, 40));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 150, 150));
+        p.drawEllipse(QPointF(92, 24), 6, 5);
+      };
+      break;
+    case 17:  // laughing
+      L.eyes = Look::Happy;
+      L.beak = Look::OpenBeak;
+      L.dy = b ? -2 : 1;
+      extras = [&] {
+        text(p, QPointF(112, b ? 24 : 30), QStringLiteral("ハハ"), 13, QColor(230, 110, 40));
+        drop(p, QPointF(54, 54), 2.5, QColor(120, 190, 255));
+      };
+      break;
+    case 18:  // talking
+      L.beak = b ? Look::OpenBeak : Look::Small;
+      extras = [&] {
+        p.setPen(QPen(QColor(150, 150, 150), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(110, 8, 48, 24), 8, 8);
+        text(p, QPointF(118, 25), b ? QStringLiteral("♪") : QStringLiteral("…"), 13,
+             QColor(90, 90, 90), false);
+      };
+      break;
+    case 19:  // weak
+      L.eyes = b ? Look::Closed : Look::Sad;
+      L.body = QColor(232, 226, 205);
+      L.squash = 0.8;
+      L.dy = 6;
+      top = QColor(225, 225, 230);
+      bottom = QColor(205, 205, 215);
+      extras = [&] {
+        p.setPen(QPen(QColor(200, 200, 200), 1));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawRect(QRectF(66, 30, 36, 7));
+        p.setPen(QPen(QColor(230, 120, 120), 1.2));
+        p.drawLine(QPointF(82, 30), QPointF(86, 37));
+        p.drawLine(QPointF(86, 30), QPointF(82, 37));
+        drop(p, QPointF(118, 42 + (b ? 4 : 0)), 3.5, QColor(160, 190, 230));
+      };
+      break;
+    default:
+      break;
+  }
+  background(p, top, bottom);
+  drawBird(p, c, L);
+  if (extras) extras();
+}
+
+// A pet of another species: a round blue fluffball with little ears.
+void drawOther(QPainter& p, int frame) {
+  background(p, QColor(255, 255, 255), QColor(240, 240, 255));
+  const QPointF c(kW / 2.0, 60 + (frame == 1 ? 2 : 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(130, 160, 230));
+  for (int s : {-1, 1}) {
+    QPolygonF ear;
+    ear << c + QPointF(s * 14, -24) << c + QPointF(s * 30, -40) << c + QPointF(s * 32, -14);
+    p.drawPolygon(ear);
+  }
+  QRadialGradient g(c + QPointF(-10, -12), 44);
+  g.setColorAt(0, QColor(175, 200, 250));
+  g.setColorAt(1, QColor(110, 140, 215));
+  p.setBrush(g);
+  p.drawEllipse(c, 34, 30);
+  p.setBrush(QColor(40, 40, 70));
+  if (frame == 0) {
+    p.drawEllipse(c + QPointF(-11, -6), 3.5, 4.5);
+    p.drawEllipse(c + QPointF(11, -6), 3.5, 4.5);
+  } else {
+    p.setPen(QPen(QColor(40, 40, 70), 2));
+    p.drawLine(c + QPointF(-15, -6), c + QPointF(-7, -6));
+    p.drawLine(c + QPointF(7, -6), c + QPointF(15, -6));
+  }
+  p.setPen(QPen(QColor(40, 40, 70), 1.6, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(c.x() - 6, c.y() + 2, 12, 8), 200 * 16, 140 * 16);
+}
+
+// The funeral background: dusk sky, stars, a hill with a small grave and flowers.
+QImage drawEnding() {
+  QImage img(600, 400, QImage::Format_RGB32);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, 400);
+  sky.setColorAt(0, QColor(18, 22, 60));
+  sky.setColorAt(0.55, QColor(80, 60, 120));
+  sky.setColorAt(0.85, QColor(230, 150, 120));
+  sky.setColorAt(1, QColor(250, 200, 150));
+  p.fillRect(img.rect(), sky);
+  unsigned seed = 7;
+  for (int i = 0; i < 70; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const double x = (seed >> 8) % 600;
+    seed = seed * 1103515245u + 12345u;
+    const double y = (seed >> 8) % 200;
+    star(p, QPointF(x, y), 1.2 + (i % 3) * 0.8, QColor(255, 250, 220, 160 + (i % 4) * 20));
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 250, 230, 220));
+  p.drawEllipse(QPointF(500, 70), 26, 26);
+  p.setBrush(QColor(40, 34, 80));
+  p.drawEllipse(QPointF(511, 64), 24, 24);
+  p.setBrush(QColor(60, 90, 70));
+  p.drawEllipse(QPointF(300, 470), 420, 130);
+  // The grave.
+  p.setBrush(QColor(190, 190, 200));
+  p.drawRoundedRect(QRectF(280, 300, 40, 46), 16, 16);
+  p.setPen(QPen(QColor(120, 120, 135), 2));
+  p.drawLine(QPointF(300, 312), QPointF(300, 334));
+  p.drawLine(QPointF(290, 320), QPointF(310, 320));
+  for (int i = 0; i < 6; ++i) {
+    const QPointF f(262 + i * 15, 352 + (i % 2) * 4);
+    p.setPen(QPen(QColor(80, 150, 80), 1.5));
+    p.drawLine(f, f + QPointF(0, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(i % 2 == 0 ? QColor(255, 200, 220) : QColor(255, 240, 150));
+    p.drawEllipse(f, 4, 4);
+  }
+  // A feather drifting up.
+  p.save();
+  p.translate(380, 220);
+  p.rotate(-30);
+  p.setBrush(QColor(255, 240, 190, 200));
+  p.drawEllipse(QPointF(0, 0), 6, 16);
+  p.setPen(QPen(QColor(200, 170, 110), 1));
+  p.drawLine(QPointF(0, -16), QPointF(0, 20));
+  p.restore();
+  return img;
+}
+
+// The splash window's logo: the bird, happy, in a pastel circle.
+QImage drawLogo() {
+  QImage img(121, 121, QImage::Format_RGB32);
+  img.fill(QColor(255, 255, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient g(QPointF(60, 56), 62);
+  g.setColorAt(0, QColor(255, 244, 214));
+  g.setColorAt(1, QColor(255, 206, 214));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(QPointF(60.5, 60.5), 58, 58);
+  p.translate(60.5 - kW / 2.0 * 0.95, 66 - 58 * 0.95);
+  p.scale(0.95, 0.95);
+  Look L;
+  L.eyes = Look::Happy;
+  L.beak = Look::Smile;
+  L.blush = true;
+  L.wings = Look::Out;
+  drawBird(p, QPointF(kW / 2.0, 58), L);
+  return img;
+}
+
+// The picture that opens the help page: a small sign with a question mark.
+QImage drawHelpSign() {
+  QImage img(121, 60, QImage::Format_RGB32);
+  img.fill(QColor(255, 255, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(200, 120, 140), 2));
+  p.setBrush(QColor(255, 236, 240));
+  p.drawRoundedRect(QRectF(3, 6, 115, 48), 12, 12);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(240, 120, 150));
+  p.drawEllipse(QPointF(26, 30), 14, 14);
+  text(p, QPointF(20, 37), QStringLiteral("?"), 20, Qt::white);
+  text(p, QPointF(46, 36), QStringLiteral("お助け"), 17, QColor(160, 70, 90));
+  return img;
+}
+
+// The three cursors of a poke, on magenta (the view makes that colour see-through).
+QImage drawCursor(int n) {
+  QImage img(32, 32, QImage::Format_RGB32);
+  img.fill(QColor(255, 0, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  if (n == 0) {  // a poking stick
+    p.setPen(QPen(QColor(120, 70, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 3), QPointF(26, 26));
+    p.setPen(QPen(QColor(250, 200, 120), 1));
+    p.drawLine(QPointF(4, 3), QPointF(26, 25));
+  } else if (n == 1) {  // a burst
+    star(p, QPointF(14, 14), 12, QColor(255, 200, 40));
+    star(p, QPointF(14, 14), 6, QColor(255, 120, 40));
+  } else {  // a feather
+    p.setPen(QPen(QColor(150, 110, 60), 1));
+    p.setBrush(QColor(255, 236, 170));
+    p.drawEllipse(QPointF(12, 12), 5, 11);
+    p.drawLine(QPointF(3, 3), QPointF(20, 26));
+  }
+  return img;
+}
+
+bool save(const QImage& img, const QString& path) {
+  if (!img.save(path, "BMP")) {
+    std::fprintf(stderr, "mkpictures: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+QImage canvas() {
+  QImage img(kW, kH, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  return img;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: mkpictures <folder>\n");
+    return 2;
+  }
+  const QString dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(dir);
+  bool ok = true;
+  for (int pose = 0; pose < 20; ++pose) {
+    for (int frame = 0; frame < 2; ++frame) {
+      QImage img = canvas();
+      QPainter p(&img);
+      p.setRenderHint(QPainter::Antialiasing);
+      drawPose(p, pose, frame);
+      p.end();
+      ok = save(img,
+                QStringLiteral("%1/Mof_IMG_%2%3.bmp").arg(dir).arg(pose).arg(frame ? 'b' : 'a')) &&
+           ok;
+    }
+  }
+  for (int frame = 0; frame < 2; ++frame) {
+    QImage img = canvas();
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawOther(p, frame);
+    p.end();
+    ok = save(img, QStringLiteral("%1/Oth_IMG_0%2.bmp").arg(dir).arg(frame ? 'b' : 'a')) && ok;
+  }
+  ok = save(drawEnding(), dir + QStringLiteral("/ending.bmp")) && ok;
+  ok = save(drawLogo(), dir + QStringLiteral("/Splash_Logo.bmp")) && ok;
+  ok = save(drawHelpSign(), dir + QStringLiteral("/Splash_Help.bmp")) && ok;
+  for (int n = 0; n < 3; ++n)
+    ok = save(drawCursor(n), QStringLiteral("%1/Mof_CUR_%2.bmp").arg(dir).arg(n)) && ok;
+  return ok ? 0 : 1;
+}
