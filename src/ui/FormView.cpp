@@ -180,9 +180,16 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = k;
   } else if (c.kind == "Combo") {
+    // A drop-down combo: the owner picks an entry or types a text of his own.
     auto* k = new QComboBox(parent);
+    k->setEditable(true);
+    k->setInsertPolicy(QComboBox::NoInsert);
     connect(k, &QComboBox::activated, this, [this, name](int index) {
       act([name, index](Form& f) { userSelect(f, name, index); });
+    });
+    connect(k->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+      const std::string s = text.toStdString();
+      act([name, s](Form& f) { userType(f, name, s); });
     });
     w = k;
   } else if (isListKind(c.kind)) {
@@ -355,6 +362,11 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       cb->addItems(items);
     }
     if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
+    // The text box part shows the control's text, which need not be one of the entries.
+    const QString text = qs(c.text);
+    if (cb->currentText() != text) cb->setEditText(text);
+    if (cb->lineEdit() != nullptr && cb->lineEdit()->isReadOnly() != c.locked)
+      cb->lineEdit()->setReadOnly(c.locked);
   } else if (auto* l = qobject_cast<QListWidget*>(w)) {
     const QStringList items = toQStringList(c.items);
     QStringList now;
@@ -610,11 +622,20 @@ void ChartWidget::setShape(std::vector<std::pair<int, int>> points, double dpi, 
   update();
 }
 
+void ChartWidget::setPainter(Painter painter) {
+  painter_ = std::move(painter);
+  update();
+}
+
 void ChartWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
   QPolygon poly;
   for (const auto& [x, y] : points_) poly << QPoint(twipsToPixels(x, dpi_), twipsToPixels(y, dpi_));
+  if (painter_) {
+    painter_(p, poly, size());
+    return;
+  }
+  p.setRenderHint(QPainter::Antialiasing);
   if (poly.size() < 2) return;
   p.setPen(QPen(qcolor(fore_), 1.5));
   QColor fill = qcolor(fore_);
@@ -656,7 +677,11 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     layout.endLayout();
     if (lines.empty()) y += lineHeight;
     for (const QTextLine& line : lines) {
-      line.draw(&p, QPointF(contentsRect().left(), y + (lineHeight - fm.height()) / 2));
+      double x = contentsRect().left();
+      const double room = width - line.naturalTextWidth();
+      if (room > 0 && (alignment() & Qt::AlignHCenter)) x += room / 2;
+      if (room > 0 && (alignment() & Qt::AlignRight)) x += room;
+      line.draw(&p, QPointF(x, y + (lineHeight - fm.height()) / 2));
       y += lineHeight;
     }
   }
