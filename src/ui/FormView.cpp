@@ -48,7 +48,7 @@ QColor qcolor(std::uint32_t rgb) {
 }
 
 bool isListKind(const std::string& kind) {
-  return kind == "List" || kind == "DriveList" || kind == "DirList" || kind == "FileList";
+  return kind == "List" || kind == "DirList" || kind == "FileList";
 }
 
 // Kinds that have no click signal of their own: the view watches their mouse events.
@@ -190,6 +190,13 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     connect(k->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
       const std::string s = text.toStdString();
       act([name, s](Form& f) { userType(f, name, s); });
+    });
+    w = k;
+  } else if (c.kind == "DriveList") {
+    // The places to look in, as a drop-down list one line high.
+    auto* k = new QComboBox(parent);
+    connect(k, &QComboBox::activated, this, [this, name](int index) {
+      act([name, index](Form& f) { userSelect(f, name, index); });
     });
     w = k;
   } else if (isListKind(c.kind)) {
@@ -362,11 +369,13 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       cb->addItems(items);
     }
     if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
-    // The text box part shows the control's text, which need not be one of the entries.
-    const QString text = qs(c.text);
-    if (cb->currentText() != text) cb->setEditText(text);
-    if (cb->lineEdit() != nullptr && cb->lineEdit()->isReadOnly() != c.locked)
-      cb->lineEdit()->setReadOnly(c.locked);
+    if (cb->isEditable()) {
+      // The text box part shows the control's text, which need not be one of the entries.
+      const QString text = qs(c.text);
+      if (cb->currentText() != text) cb->setEditText(text);
+      if (cb->lineEdit() != nullptr && cb->lineEdit()->isReadOnly() != c.locked)
+        cb->lineEdit()->setReadOnly(c.locked);
+    }
   } else if (auto* l = qobject_cast<QListWidget*>(w)) {
     const QStringList items = toQStringList(c.items);
     QStringList now;

@@ -29,6 +29,7 @@
 #include "memorial/Memorial.h"
 #include "memorial/frmDeaD.h"
 #include "persistence/mdliniFile.h"
+#include "petwindow/frmKivoMain.h"
 #include "startup/Game.h"
 #include "startup/UserInput.h"
 #include "startup/frmFirstProfile.h"
@@ -77,7 +78,8 @@ struct Rig {
     s.userType = "いいひと";
     s.userMail = "taro@example.jp";
     s.petName = "ぴーちゃん";
-    s.petType = "モフリーノ";
+    s.petModel = "モフリーノ";
+    s.petType = "わいるど";
     s.petVer = 1.5F;
     s.startTime = "2025/12/20 10:00:00";
     s.lastTime = "2026/01/01 09:00:00";
@@ -204,10 +206,13 @@ class WindowsTest : public QObject {
 
   void statusWindowDrawsTheRadarChart() {
     Rig rig;
+    rig.game->load(rig.game->form<frmKivoMain>());  // its picture is the face shown
     showStatusWindow(*rig.game);
     auto& form = rig.game->form<frmStatus>();
     ui::FormView* view = rig.view(form);
     QVERIFY(view != nullptr && view->isVisible());
+    auto* face = view->findChild<QLabel*>(QStringLiteral("KAO_Pic"));
+    QVERIFY(face != nullptr && !face->pixmap().isNull() && face->hasScaledContents());
     QWidget* chart = view->widget("Picture1");
     QVERIFY(chart != nullptr);
     QCOMPARE(form.ctl("Picture1").points.size(), size_t{16});
@@ -299,6 +304,11 @@ class WindowsTest : public QObject {
     QVERIFY(hall != nullptr);
     ui::FormView* view = rig.view(*hall);
     QVERIFY(view != nullptr && view->isVisible());
+    auto* picture = view->findChild<QLabel*>(QStringLiteral("D_pet_pic"));
+    QVERIFY(picture != nullptr && !picture->pixmap().isNull() && picture->hasScaledContents());
+    auto* name = view->findChild<QLabel*>(QStringLiteral("D_name"));
+    QVERIFY(name != nullptr);
+    QCOMPARE(name->text(), QStringLiteral("ぴーちゃん"));
     shoot(view, "hall-of-fame.png");
   }
 
