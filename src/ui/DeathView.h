@@ -1,5 +1,5 @@
 // The view of the window shown when the pet has died: the generic form view with the lines
-// of its story centred in the black picture.
+// of its story centred in the black picture, the two-line ones spread over their height.
 #pragma once
 
 #include "ui/FormView.h"

@@ -28,6 +28,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 #include "startup/Game.h"
 #include "startup/UserInput.h"
@@ -657,6 +658,11 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 namespace myu::ui {
 
+void CaptionLabel::setSpreadLines(bool on) {
+  spread_ = on;
+  update();
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   if (!pixmap().isNull() || text().isEmpty()) {
     QLabel::paintEvent(event);
@@ -666,26 +672,35 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   p.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());
-  const double lineHeight =
-      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
   const double width = std::max(1, contentsRect().width());
-  double y = contentsRect().top();
-  const QStringList paragraphs = text().split(QLatin1Char('\n'));
   QTextOption option;
   option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  for (const QString& para : paragraphs) {
-    QTextLayout layout(para, font());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    std::vector<QTextLine> lines;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+  // Lay every paragraph out first: the spacing may depend on the number of lines.
+  std::vector<std::unique_ptr<QTextLayout>> layouts;
+  int lineCount = 0;
+  for (const QString& para : text().split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(para, font());
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
       line.setLineWidth(width);
       line.setPosition(QPointF(0, 0));
-      lines.push_back(line);
     }
-    layout.endLayout();
-    if (lines.empty()) y += lineHeight;
-    for (const QTextLine& line : lines) {
+    layout->endLayout();
+    lineCount += std::max(1, layout->lineCount());
+    layouts.push_back(std::move(layout));
+  }
+  double lineHeight =
+      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
+  if (spread_ && lineCount > 1)
+    lineHeight = std::max(
+        lineHeight,
+        std::min(fm.lineSpacing(), contentsRect().height() / static_cast<double>(lineCount)));
+  double y = contentsRect().top();
+  for (const auto& layout : layouts) {
+    if (layout->lineCount() == 0) y += lineHeight;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
       double x = contentsRect().left();
       const double room = width - line.naturalTextWidth();
       if (room > 0 && (alignment() & Qt::AlignHCenter)) x += room / 2;

@@ -88,9 +88,15 @@ class CaptionLabel : public QLabel {
 
  public:
   using QLabel::QLabel;
+  // Lines spread over the label's height (up to the font's own spacing) instead of sitting
+  // close: for labels sized for their lines in a large font.
+  void setSpreadLines(bool on);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool spread_ = false;
 };
 
 // A widget painting a polygon given in twips. A per-form view may hand it a painter of its
