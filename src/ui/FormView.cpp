@@ -311,9 +311,12 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   // Colours and font.
   QPalette pal = w->palette();
   const QColor fore = qcolor(c.foreColor), back = qcolor(c.backColor);
-  pal.setColor(QPalette::WindowText, fore);
-  pal.setColor(QPalette::ButtonText, fore);
-  pal.setColor(QPalette::Text, fore);
+  // A disabled control keeps the style's greyed text, so that it looks disabled.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::WindowText, fore);
+    pal.setColor(group, QPalette::ButtonText, fore);
+    pal.setColor(group, QPalette::Text, fore);
+  }
   pal.setColor(QPalette::Window, back);
   pal.setColor(QPalette::Button, back);
   pal.setColor(QPalette::Base, back);

@@ -306,6 +306,11 @@ class WindowsTest : public QObject {
     QVERIFY(view != nullptr && view->isVisible());
     auto* picture = view->findChild<QLabel*>(QStringLiteral("D_pet_pic"));
     QVERIFY(picture != nullptr && !picture->pixmap().isNull() && picture->hasScaledContents());
+    // The only dead pet: no neighbour to step to, and the buttons look it.
+    auto* next = view->findChild<QPushButton*>(QStringLiteral("nextBtn"));
+    QVERIFY(next != nullptr && !next->isEnabled());
+    QVERIFY(next->palette().color(QPalette::Disabled, QPalette::ButtonText) !=
+            next->palette().color(QPalette::Active, QPalette::ButtonText));
     auto* name = view->findChild<QLabel*>(QStringLiteral("D_name"));
     QVERIFY(name != nullptr);
     QCOMPARE(name->text(), QStringLiteral("ぴーちゃん"));
