@@ -57,8 +57,11 @@ frmDendou::frmDendou(Game& g) : Form(g, kName) {
   Control& pic = add("Image", "D_pet_pic", "Frame1");
   pic.left = 240;
   pic.top = 360;
+  // The pet's pictures are wider than high: the box keeps their proportion and the picture
+  // is fitted into it.
   pic.width = 1440;
-  pic.height = 1440;
+  pic.height = 1170;
+  pic.stretch = true;
   int y = 360;
   for (const Field& f : kFields) {
     Control& cap = add("Label", std::string("lbl_") + f.name, "Frame1");

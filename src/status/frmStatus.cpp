@@ -114,8 +114,11 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
   add("Picture", "KAO_Pic");
   ctl("KAO_Pic").left = 120;
   ctl("KAO_Pic").top = 120;
+  // The pet's pictures are wider than high: the box keeps their proportion and the picture
+  // is fitted into it.
   ctl("KAO_Pic").width = 1440;
-  ctl("KAO_Pic").height = 1440;
+  ctl("KAO_Pic").height = 1170;
+  ctl("KAO_Pic").stretch = true;
 
   // Field labels: caption beside each value, in rows of two columns.
   struct Field {

@@ -28,6 +28,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 #include "startup/Game.h"
 #include "startup/UserInput.h"
@@ -48,7 +49,7 @@ QColor qcolor(std::uint32_t rgb) {
 }
 
 bool isListKind(const std::string& kind) {
-  return kind == "List" || kind == "DriveList" || kind == "DirList" || kind == "FileList";
+  return kind == "List" || kind == "DirList" || kind == "FileList";
 }
 
 // Kinds that have no click signal of their own: the view watches their mouse events.
@@ -180,6 +181,20 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = k;
   } else if (c.kind == "Combo") {
+    // A drop-down combo: the owner picks an entry or types a text of his own.
+    auto* k = new QComboBox(parent);
+    k->setEditable(true);
+    k->setInsertPolicy(QComboBox::NoInsert);
+    connect(k, &QComboBox::activated, this, [this, name](int index) {
+      act([name, index](Form& f) { userSelect(f, name, index); });
+    });
+    connect(k->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+      const std::string s = text.toStdString();
+      act([name, s](Form& f) { userType(f, name, s); });
+    });
+    w = k;
+  } else if (c.kind == "DriveList") {
+    // The places to look in, as a drop-down list one line high.
     auto* k = new QComboBox(parent);
     connect(k, &QComboBox::activated, this, [this, name](int index) {
       act([name, index](Form& f) { userSelect(f, name, index); });
@@ -296,9 +311,12 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   // Colours and font.
   QPalette pal = w->palette();
   const QColor fore = qcolor(c.foreColor), back = qcolor(c.backColor);
-  pal.setColor(QPalette::WindowText, fore);
-  pal.setColor(QPalette::ButtonText, fore);
-  pal.setColor(QPalette::Text, fore);
+  // A disabled control keeps the style's greyed text, so that it looks disabled.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::WindowText, fore);
+    pal.setColor(group, QPalette::ButtonText, fore);
+    pal.setColor(group, QPalette::Text, fore);
+  }
   pal.setColor(QPalette::Window, back);
   pal.setColor(QPalette::Button, back);
   pal.setColor(QPalette::Base, back);
@@ -355,6 +373,13 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       cb->addItems(items);
     }
     if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
+    if (cb->isEditable()) {
+      // The text box part shows the control's text, which need not be one of the entries.
+      const QString text = qs(c.text);
+      if (cb->currentText() != text) cb->setEditText(text);
+      if (cb->lineEdit() != nullptr && cb->lineEdit()->isReadOnly() != c.locked)
+        cb->lineEdit()->setReadOnly(c.locked);
+    }
   } else if (auto* l = qobject_cast<QListWidget*>(w)) {
     const QStringList items = toQStringList(c.items);
     QStringList now;
@@ -610,11 +635,20 @@ void ChartWidget::setShape(std::vector<std::pair<int, int>> points, double dpi, 
   update();
 }
 
+void ChartWidget::setPainter(Painter painter) {
+  painter_ = std::move(painter);
+  update();
+}
+
 void ChartWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
   QPolygon poly;
   for (const auto& [x, y] : points_) poly << QPoint(twipsToPixels(x, dpi_), twipsToPixels(y, dpi_));
+  if (painter_) {
+    painter_(p, poly, size());
+    return;
+  }
+  p.setRenderHint(QPainter::Antialiasing);
   if (poly.size() < 2) return;
   p.setPen(QPen(qcolor(fore_), 1.5));
   QColor fill = qcolor(fore_);
@@ -627,6 +661,11 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 namespace myu::ui {
 
+void CaptionLabel::setSpreadLines(bool on) {
+  spread_ = on;
+  update();
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   if (!pixmap().isNull() || text().isEmpty()) {
     QLabel::paintEvent(event);
@@ -636,27 +675,40 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   p.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());
-  const double lineHeight =
-      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
   const double width = std::max(1, contentsRect().width());
-  double y = contentsRect().top();
-  const QStringList paragraphs = text().split(QLatin1Char('\n'));
   QTextOption option;
   option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  for (const QString& para : paragraphs) {
-    QTextLayout layout(para, font());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    std::vector<QTextLine> lines;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+  // Lay every paragraph out first: the spacing may depend on the number of lines.
+  std::vector<std::unique_ptr<QTextLayout>> layouts;
+  int lineCount = 0;
+  for (const QString& para : text().split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(para, font());
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
       line.setLineWidth(width);
       line.setPosition(QPointF(0, 0));
-      lines.push_back(line);
     }
-    layout.endLayout();
-    if (lines.empty()) y += lineHeight;
-    for (const QTextLine& line : lines) {
-      line.draw(&p, QPointF(contentsRect().left(), y + (lineHeight - fm.height()) / 2));
+    layout->endLayout();
+    lineCount += std::max(1, layout->lineCount());
+    layouts.push_back(std::move(layout));
+  }
+  double lineHeight =
+      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
+  if (spread_ && lineCount > 1)
+    lineHeight = std::max(
+        lineHeight,
+        std::min(fm.lineSpacing(), contentsRect().height() / static_cast<double>(lineCount)));
+  double y = contentsRect().top();
+  for (const auto& layout : layouts) {
+    if (layout->lineCount() == 0) y += lineHeight;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const QTextLine line = layout->lineAt(i);
+      double x = contentsRect().left();
+      const double room = width - line.naturalTextWidth();
+      if (room > 0 && (alignment() & Qt::AlignHCenter)) x += room / 2;
+      if (room > 0 && (alignment() & Qt::AlignRight)) x += room;
+      line.draw(&p, QPointF(x, y + (lineHeight - fm.height()) / 2));
       y += lineHeight;
     }
   }

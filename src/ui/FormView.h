@@ -13,15 +13,19 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QPolygon>
+#include <QSize>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "startup/Form.h"
 
 class QTimer;
 class QMenu;
+class QPainter;
 
 namespace myu::ui {
 
@@ -78,23 +82,34 @@ class FormView : public QWidget {
 
 // A label whose lines sit closer than the font's own line spacing: Japanese fonts carry a
 // tall line height, and the game's labels are sized for two or three lines of 9-point text.
+// Each line keeps the label's horizontal alignment.
 class CaptionLabel : public QLabel {
   Q_OBJECT
 
  public:
   using QLabel::QLabel;
+  // Lines spread over the label's height (up to the font's own spacing) instead of sitting
+  // close: for labels sized for their lines in a large font.
+  void setSpreadLines(bool on);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool spread_ = false;
 };
 
-// A widget painting a polygon given in twips (the status window's radar chart).
+// A widget painting a polygon given in twips. A per-form view may hand it a painter of its
+// own (the status window's radar chart); the points reach the painter in pixels.
 class ChartWidget : public QWidget {
   Q_OBJECT
 
  public:
+  using Painter = std::function<void(QPainter&, const QPolygon&, const QSize&)>;
+
   using QWidget::QWidget;
   void setShape(std::vector<std::pair<int, int>> points, double dpi, unsigned fore, unsigned back);
+  void setPainter(Painter painter);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -103,6 +118,7 @@ class ChartWidget : public QWidget {
   std::vector<std::pair<int, int>> points_;
   double dpi_ = 96;
   unsigned fore_ = 0, back_ = 0xFFFFFF;
+  Painter painter_;
 };
 
 }  // namespace myu::ui

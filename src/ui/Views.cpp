@@ -1,10 +1,14 @@
 #include "ui/Views.h"
 
+#include "memorial/frmDeaD.h"
 #include "petwindow/frmKivoMain.h"
 #include "startup/frmFirstProfile.h"
+#include "status/frmStatus.h"
+#include "ui/DeathView.h"
 #include "ui/FirstProfileView.h"
 #include "ui/KivoMainView.h"
 #include "ui/QtWindowHost.h"
+#include "ui/StatusView.h"
 
 namespace myu::ui {
 
@@ -15,6 +19,10 @@ void registerViews(QtWindowHost& host) {
   host.registerView(frmFirstProfile::kName, [](Form& f, QtWindowHost& h) -> FormView* {
     return new FirstProfileView(static_cast<frmFirstProfile&>(f), h);
   });
+  host.registerView(frmStatus::kName,
+                    [](Form& f, QtWindowHost& h) -> FormView* { return new StatusView(f, h); });
+  host.registerView(frmDeaD::kName,
+                    [](Form& f, QtWindowHost& h) -> FormView* { return new DeathView(f, h); });
 }
 
 }  // namespace myu::ui
