@@ -15,6 +15,9 @@ struct AbsenceCase {
   const char* deadType;
   const char* box;  // a text the transcript shows, or "" for no box at all
 };
+void PrintTo(const AbsenceCase& c, std::ostream* os) {
+  *os << c.hours << "h";
+}
 
 class Absence : public ::testing::TestWithParam<AbsenceCase> {
  protected:

@@ -16,6 +16,9 @@ struct SpeechCase {
   std::int16_t image;               // 99: unchanged
   const char* message;              // "前": unchanged
 };
+void PrintTo(const SpeechCase& c, std::ostream* os) {
+  *os << c.label;
+}
 
 class Speech : public ::testing::TestWithParam<SpeechCase> {
  protected:

@@ -34,6 +34,9 @@ struct MemberCase {
   std::int32_t GameState::*runCounter;
   std::vector<std::int32_t> draws;  // the draws of a first run with nothing else going on
 };
+void PrintTo(const MemberCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CounterPattern : public StatusFixture, public ::testing::WithParamInterface<MemberCase> {};
 
@@ -70,6 +73,10 @@ struct RunRule {
   std::vector<std::int32_t> draws;  // every draw of the run, in order
   std::vector<std::pair<const char*, const char*>> expect;
 };
+// Test listings name a row by its label, not by its bytes.
+void PrintTo(const RunRule& r, std::ostream* os) {
+  *os << r.label;
+}
 
 class EveryNthRun : public StatusFixture, public ::testing::WithParamInterface<RunRule> {};
 
@@ -267,6 +274,9 @@ struct ControlRow {
   const char* deadType;
   std::int16_t image;  // -1: unchanged
 };
+void PrintTo(const ControlRow& c, std::ostream* os) {
+  *os << "condition " << c.conditionBefore;
+}
 
 class ConditionRows : public StatusFixture, public ::testing::WithParamInterface<ControlRow> {};
 
