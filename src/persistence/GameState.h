@@ -25,8 +25,8 @@ struct GameState {
   std::int32_t maxHp = 0, hp = 0, maxMp = 0, mp = 0;
   std::int32_t brain = 0, happy = 0, manpuku = 0, condition = 0, alcohol = 0, junk = 0;
   // Personality counters, in their fixed order.
-  std::int16_t otaku = 0, sukebe = 0, utaguria = 0, yantya = 0, wild = 0, majime = 0,
-               amaenbou = 0, namakemono = 0;
+  std::int16_t otaku = 0, sukebe = 0, utaguria = 0, yantya = 0, wild = 0, majime = 0, amaenbou = 0,
+               namakemono = 0;
   // Clock.
   std::string startTime, lastTime;
   std::int32_t timeSec = 0, timeMin = 0, timeHour = 0;

@@ -11,9 +11,8 @@ std::int16_t menuTypeArg(const ProcArgs& a) {
 
 void registerPersistenceProcedures(ProcedureRegistry& r) {
   auto plain = [&r](const char* name, bool (*fn)(Game&)) {
-    r.add(name, [fn](Game& g, const ProcArgs&) -> std::optional<std::string> {
-      return boolText(fn(g));
-    });
+    r.add(name,
+          [fn](Game& g, const ProcArgs&) -> std::optional<std::string> { return boolText(fn(g)); });
   };
   plain("GetUserProfile", GetUserProfile);
   plain("WriteProfile", WriteProfile);

@@ -10,15 +10,16 @@ namespace {
 constexpr const char* kAnyStamp = "8261";  // accepted in place of either stamp
 
 std::int32_t stampOf(std::int32_t sum, std::int32_t factor) {
-  std::int32_t v = chk::sub<std::int32_t>(chk::mul<std::int32_t>(chk::add<std::int32_t>(sum, 1), factor), 1000);
+  std::int32_t v =
+      chk::sub<std::int32_t>(chk::mul<std::int32_t>(chk::add<std::int32_t>(sum, 1), factor), 1000);
   return v < 0 ? chk::mul<std::int32_t>(v, -1) : v;
 }
 }  // namespace
 
 std::int32_t statusStampValue(const GameState& s) {
   std::int32_t sum = 0;
-  for (std::int32_t v : {s.mp, s.hp, s.maxHp, s.maxHp, s.brain, s.power, s.defense, s.speed,
-                         s.luck, s.happy, s.manpuku})
+  for (std::int32_t v : {s.mp, s.hp, s.maxHp, s.maxHp, s.brain, s.power, s.defense, s.speed, s.luck,
+                         s.happy, s.manpuku})
     chk::addTo(sum, v);
   return stampOf(sum, 7);
 }

@@ -7,12 +7,14 @@
 namespace myu {
 
 const std::array<TitleKey, kTitleCount> kTitleKeys = {{
-    {"TYPE", "OTAKU"},       {"TYPE", "UTAGAI"},      {"TYPE", "SUKEBE"},    {"TYPE", "MAJIME"},
-    {"TYPE", "NAMAKE"},      {"TYPE", "AMAENBO"},     {"TYPE", "YANTYA"},    {"STATUS", "WILDFUNKY"},
-    {"STATUS", "NAGAIKI"},   {"SERVE", "TOBUKUSURI"}, {"SERVE", "LUCKYBEENS"}, {"SERVE", "ALCOHOL"},
-    {"SERVE", "JUNKY"},      {"SERVE", "SOUP"},       {"SERVE", "AOKINOKO"}, {"SERVE", "noJUNKY"},
-    {"SERVE", "MONOSHIRI"},  {"SERVE", "WINS"},       {"SERVE", "MUTYA"},    {"SERVE", "KANASIMI"},
-    {"SERVE", "IDOMU"},      {"SYORI", "TIMETR"},     {"SYORI", "IKASAMA"},  {"SYORI", "IJIME"},
+    {"TYPE", "OTAKU"},       {"TYPE", "UTAGAI"},      {"TYPE", "SUKEBE"},
+    {"TYPE", "MAJIME"},      {"TYPE", "NAMAKE"},      {"TYPE", "AMAENBO"},
+    {"TYPE", "YANTYA"},      {"STATUS", "WILDFUNKY"}, {"STATUS", "NAGAIKI"},
+    {"SERVE", "TOBUKUSURI"}, {"SERVE", "LUCKYBEENS"}, {"SERVE", "ALCOHOL"},
+    {"SERVE", "JUNKY"},      {"SERVE", "SOUP"},       {"SERVE", "AOKINOKO"},
+    {"SERVE", "noJUNKY"},    {"SERVE", "MONOSHIRI"},  {"SERVE", "WINS"},
+    {"SERVE", "MUTYA"},      {"SERVE", "KANASIMI"},   {"SERVE", "IDOMU"},
+    {"SYORI", "TIMETR"},     {"SYORI", "IKASAMA"},    {"SYORI", "IJIME"},
     {"SYORI", "TESTPLAY"},   {"SYORI", "NODATA"},
 }};
 
@@ -37,7 +39,9 @@ bool WriteRoyalTitle(Game& g) {
 }
 
 namespace {
-std::string sectionOf(std::int32_t n) { return std::to_string(n) + "PROFILE"; }
+std::string sectionOf(std::int32_t n) {
+  return std::to_string(n) + "PROFILE";
+}
 }  // namespace
 
 bool WriteDeadPet(Game& g) {
@@ -54,7 +58,8 @@ bool WriteDeadPet(Game& g) {
     const DateTime now = g.now();
     auto& s = g.st;
     std::string days = "生存日数不明";
-    if (auto born = DateTime::parse(s.startTime)) days = std::to_string(daysBetween(*born, now)) + "日";
+    if (auto born = DateTime::parse(s.startTime))
+      days = std::to_string(daysBetween(*born, now)) + "日";
     const std::string sec = sectionOf(n);
     g.ini.write(f, sec, "userName", s.userName);
     g.ini.write(f, sec, "userType", s.userType);

@@ -34,13 +34,20 @@ void put(Game& g, const std::filesystem::path& file, const char* section, const 
 
 int optionForMenuType(std::int32_t code) {
   switch (code) {
-    case 8: return 0;
-    case 6: return 1;
-    case 7: return 2;
-    case 5: return 3;
-    case 4: return 4;
-    case 1: return 5;
-    default: return -1;
+    case 8:
+      return 0;
+    case 6:
+      return 1;
+    case 7:
+      return 2;
+    case 5:
+      return 3;
+    case 4:
+      return 4;
+    case 1:
+      return 5;
+    default:
+      return -1;
   }
 }
 
@@ -101,7 +108,8 @@ bool WriteProfile(Game& g) {
     put(g, f, "PROFILE", "Age", s.userAge);
     put(g, f, "PROFILE", "Type", s.userType);
     ClampStatus(s);
-    for (int i = 0; i < kPersonalityCount; ++i) put(g, f, "PETPROFILE", kTypeKey[i], s.personality(i));
+    for (int i = 0; i < kPersonalityCount; ++i)
+      put(g, f, "PETPROFILE", kTypeKey[i], s.personality(i));
     put(g, f, "PETPROFILE", "TYPE", s.petType);
     put(g, f, "PETPROFILE", "PetName", s.petName);
     put(g, f, "PETPROFILE", "POWER", s.power);

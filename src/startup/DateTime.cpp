@@ -118,7 +118,9 @@ int DateTime::weekday() const {
   return static_cast<int>(w) + 1;
 }
 
-std::int64_t daysBetween(const DateTime& a, const DateTime& b) { return b.dayNumber() - a.dayNumber(); }
+std::int64_t daysBetween(const DateTime& a, const DateTime& b) {
+  return b.dayNumber() - a.dayNumber();
+}
 
 std::int64_t hoursBetween(const DateTime& a, const DateTime& b) {
   return floorDiv(b.serialSeconds(), 3600) - floorDiv(a.serialSeconds(), 3600);

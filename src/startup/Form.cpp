@@ -6,13 +6,20 @@ namespace myu {
 namespace {
 const char* eventName(Event e) {
   switch (e) {
-    case Event::Click: return "Click";
-    case Event::DblClick: return "DblClick";
-    case Event::Change: return "Change";
-    case Event::KeyPress: return "KeyPress";
-    case Event::MouseDown: return "MouseDown";
-    case Event::MouseUp: return "MouseUp";
-    case Event::DragDrop: return "DragDrop";
+    case Event::Click:
+      return "Click";
+    case Event::DblClick:
+      return "DblClick";
+    case Event::Change:
+      return "Change";
+    case Event::KeyPress:
+      return "KeyPress";
+    case Event::MouseDown:
+      return "MouseDown";
+    case Event::MouseUp:
+      return "MouseUp";
+    case Event::DragDrop:
+      return "DragDrop";
   }
   return "";
 }

@@ -42,7 +42,7 @@ struct Control {
   bool multiLine = false;
   bool locked = false;
   bool stretch = false;
-  int cursor = -1;                             // custom mouse cursor image index, -1 default
+  int cursor = -1;                              // custom mouse cursor image index, -1 default
   std::vector<std::vector<std::string>> cells;  // grid: rows of cells
   std::vector<std::pair<int, int>> points;      // chart: polygon in twips
   std::string path;                             // drive, folder and file lists: the location
@@ -52,10 +52,10 @@ struct Control {
 enum class Event { Click, DblClick, Change, KeyPress, MouseDown, MouseUp, DragDrop };
 
 struct EventArgs {
-  int index = -1;  // element of a control array, -1 for a plain control
-  int button = 1;  // mouse: 1 left, 2 right
-  int key = 0;     // key press: the character code
-  int x = 0, y = 0;  // mouse position in twips inside the control
+  int index = -1;                  // element of a control array, -1 for a plain control
+  int button = 1;                  // mouse: 1 left, 2 right
+  int key = 0;                     // key press: the character code
+  int x = 0, y = 0;                // mouse position in twips inside the control
   std::vector<std::string> files;  // drag and drop: UTF-8 paths
 };
 

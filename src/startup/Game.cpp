@@ -18,7 +18,9 @@ Game::Game(std::filesystem::path programFolder, Services services)
 
 Game::~Game() = default;
 
-std::filesystem::path Game::file(const std::string& name) const { return folder_ / u8path(name); }
+std::filesystem::path Game::file(const std::string& name) const {
+  return folder_ / u8path(name);
+}
 
 int Game::MsgBox(const std::string& prompt, int style, const std::string& title) {
   return services_.dialogs->msgBox(prompt, style, title);
@@ -82,6 +84,8 @@ bool Game::unload(Form& f) {
   return true;
 }
 
-void Game::reapClosedForms() { closed_.clear(); }
+void Game::reapClosedForms() {
+  closed_.clear();
+}
 
 }  // namespace myu

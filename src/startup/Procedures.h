@@ -28,7 +28,9 @@ class ProcedureRegistry {
   std::map<std::string, Proc> procs_;
 };
 
-inline std::string boolText(bool b) { return b ? "True" : "False"; }
+inline std::string boolText(bool b) {
+  return b ? "True" : "False";
+}
 // Argument i as an integer; raises error 13 when missing or not a number.
 std::int32_t argInt(const ProcArgs& args, std::size_t i);
 const std::string& argText(const ProcArgs& args, std::size_t i);

@@ -92,7 +92,9 @@ std::string_view stripField(std::string_view bytes) {
 }
 }  // namespace
 
-std::string unpackFieldLossy(std::string_view bytes) { return fromCp932Lossy(stripField(bytes)); }
+std::string unpackFieldLossy(std::string_view bytes) {
+  return fromCp932Lossy(stripField(bytes));
+}
 
 bool unpackField(std::string_view bytes, std::string& out) {
   auto text = fromCp932(stripField(bytes));

@@ -69,7 +69,9 @@ bool isAscii(std::string_view s) {
 
 }  // namespace
 
-bool isSjisLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool isSjisLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::optional<std::string> toCp932(std::string_view utf8) {
   if (isAscii(utf8)) return std::string(utf8);
@@ -106,7 +108,9 @@ std::string fromCp932Lossy(std::string_view bytes) {
   return out;
 }
 
-bool fitsCp932(std::string_view utf8) { return toCp932(utf8).has_value(); }
+bool fitsCp932(std::string_view utf8) {
+  return toCp932(utf8).has_value();
+}
 
 int sjisLength(std::string_view utf8) {
   if (auto bytes = toCp932(utf8)) return static_cast<int>(bytes->size());

@@ -13,7 +13,8 @@ void registerStartupProcedures(ProcedureRegistry& r) {
   });
   r.add("GetStringA", [](Game& g, const ProcArgs& a) -> std::optional<std::string> {
     std::string value;
-    auto rc = GetStringA(g, argText(a, 0), argText(a, 1), argText(a, 2), value, g.file(argText(a, 3)));
+    auto rc =
+        GetStringA(g, argText(a, 0), argText(a, 1), argText(a, 2), value, g.file(argText(a, 3)));
     return std::to_string(rc) + " " + value;
   });
   r.add("OPENDAT1", [](Game& g, const ProcArgs&) -> std::optional<std::string> {

@@ -34,6 +34,8 @@ VbError::VbError(int number) : VbError(number, errorDescription(number)) {}
 VbError::VbError(int number, const std::string& description)
     : std::runtime_error(description), number_(number), description_(description) {}
 
-void raise(int number) { throw VbError(number); }
+void raise(int number) {
+  throw VbError(number);
+}
 
 }  // namespace myu

@@ -12,11 +12,21 @@ std::string quoteText(const std::string& text) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
       default:
         if (c < 0x20 || c == 0x7F) {
           char buf[8];
@@ -36,18 +46,24 @@ int defaultAnswer(int style) {
   int buttons = style & 7;
   bool second = (style & mb::kDefaultButton2) != 0;
   switch (buttons) {
-    case mb::kOkCancel: return second ? mb::kCancel : mb::kOk;
-    case mb::kYesNoCancel: return second ? mb::kNo : mb::kYes;
-    case mb::kYesNo: return second ? mb::kNo : mb::kYes;
-    case mb::kCancelTryContinue: return second ? mb::kTryAgain : mb::kCancel;
-    default: return mb::kOk;
+    case mb::kOkCancel:
+      return second ? mb::kCancel : mb::kOk;
+    case mb::kYesNoCancel:
+      return second ? mb::kNo : mb::kYes;
+    case mb::kYesNo:
+      return second ? mb::kNo : mb::kYes;
+    case mb::kCancelTryContinue:
+      return second ? mb::kTryAgain : mb::kCancel;
+    default:
+      return mb::kOk;
   }
 }
 }  // namespace
 
 int ScriptedDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
   if (onBox) onBox(prompt);
-  out_ << "msgbox style=" << style << " title=" << quoteText(title) << " text=" << quoteText(prompt);
+  out_ << "msgbox style=" << style << " title=" << quoteText(title)
+       << " text=" << quoteText(prompt);
   int answer = 0;
   if (!answers.empty()) {
     answer = answers.front();
@@ -117,10 +133,18 @@ std::string ScriptedShell::desktopFolder() {
 int ScriptedSession::request(Request what) {
   const char* name = "logoff";
   switch (what) {
-    case Request::LogOff: name = "logoff"; break;
-    case Request::Reboot: name = "reboot"; break;
-    case Request::Shutdown: name = "shutdown"; break;
-    case Request::ForceLogOff: name = "forcelogoff"; break;
+    case Request::LogOff:
+      name = "logoff";
+      break;
+    case Request::Reboot:
+      name = "reboot";
+      break;
+    case Request::Shutdown:
+      name = "shutdown";
+      break;
+    case Request::ForceLogOff:
+      name = "forcelogoff";
+      break;
   }
   out_ << "session " << name << " -> 0\n";
   return 0;
@@ -130,15 +154,21 @@ void ScriptedWindowHost::formShown(Form& form, bool modal) {
   out_ << "open " << form.name() << (modal ? " modal" : "") << "\n";
 }
 
-void ScriptedWindowHost::formHidden(Form& form) { out_ << "hide " << form.name() << "\n"; }
+void ScriptedWindowHost::formHidden(Form& form) {
+  out_ << "hide " << form.name() << "\n";
+}
 
-void ScriptedWindowHost::formClosed(Form& form) { out_ << "close " << form.name() << "\n"; }
+void ScriptedWindowHost::formClosed(Form& form) {
+  out_ << "close " << form.name() << "\n";
+}
 
 void ScriptedWindowHost::runModal(Form& form) {
   if (pump) pump(form);
 }
 
-ScreenArea ScriptedWindowHost::screenOf(const Form&) { return screen; }
+ScreenArea ScriptedWindowHost::screenOf(const Form&) {
+  return screen;
+}
 
 void ScriptedWindowHost::setOnTop(Form&, bool) {}
 

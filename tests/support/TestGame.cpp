@@ -40,7 +40,9 @@ std::string TestGame::bytes(const std::string& name) const {
   return ss.str();
 }
 
-std::string TestGame::text(const std::string& name) const { return fromCp932Lossy(bytes(name)); }
+std::string TestGame::text(const std::string& name) const {
+  return fromCp932Lossy(bytes(name));
+}
 
 bool TestGame::exists(const std::string& name) const {
   return std::filesystem::exists(folder / u8path(name));
