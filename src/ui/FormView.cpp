@@ -320,6 +320,13 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   pal.setColor(QPalette::Window, back);
   pal.setColor(QPalette::Button, back);
   pal.setColor(QPalette::Base, back);
+  if (c.kind == "Check" && c.value == 2) {
+    // A greyed check box: a grey tick on a grey box, as the platform draws it.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      pal.setColor(group, QPalette::Text, QColor(128, 128, 128));
+      pal.setColor(group, QPalette::Base, QColor(224, 224, 224));
+    }
+  }
   if (pal != w->palette()) w->setPalette(pal);
   const bool fill = c.opaque && c.kind != "Button";
   if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
@@ -347,9 +354,8 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     if (b->text() != caption) b->setText(caption);
   } else if (auto* k = qobject_cast<QCheckBox*>(w)) {
     if (k->text() != caption) k->setText(caption);
-    k->setTristate(c.value == 2);
-    const Qt::CheckState state =
-        c.value == 1 ? Qt::Checked : (c.value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    // Greyed (2) shows as a tick too; its grey comes from the palette above.
+    const Qt::CheckState state = c.value != 0 ? Qt::Checked : Qt::Unchecked;
     if (k->checkState() != state) k->setCheckState(state);
   } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
     if (r->text() != caption) r->setText(caption);
