@@ -15,6 +15,9 @@ namespace myu {
 namespace {
 
 constexpr int kWidth = 9000, kHeight = 6000;
+// The window's frame and caption, in twips: the window is made that much larger than its
+// picture so that the whole picture shows.
+constexpr int kFrameWidth = 70, kFrameHeight = 370;
 constexpr std::array<int, 4> kLineHeight = {360, 360, 600, 600};
 constexpr int kGap = 10;
 constexpr int kRollStep = 35;
@@ -70,8 +73,8 @@ std::string willFileName(const std::string& folderUtf8, const std::string& petNa
 }
 
 frmDeaD::frmDeaD(Game& g) : Form(g, kName) {
-  me().width = kWidth;
-  me().height = kHeight;
+  me().width = kWidth + kFrameWidth;
+  me().height = kHeight + kFrameHeight;
   Control& pic = add("Picture", "Picture1");
   pic.width = kWidth;
   pic.height = kHeight;
@@ -100,8 +103,8 @@ void frmDeaD::Form_Load() {
     timer("Timer2")->interval = 300;
     timer("Timer2")->enabled = true;
 
-    me().width = kWidth;
-    me().height = kHeight;
+    me().width = kWidth + kFrameWidth;
+    me().height = kHeight + kFrameHeight;
     Control& pic = ctl("Picture1");
     std::error_code ec;
     const auto background = game_.folder() / "Img" / "ending.bmp";
@@ -147,6 +150,8 @@ void frmDeaD::Timer2_Timer() {
     chk::addTo(brightness, 2);
     chk::subFrom(rollTop, kRollStep);
     if (rollTop < -(offset - kGap)) {
+      // The column has left the picture: no sliver of its last line stays at the top.
+      for (int k = 1; k <= 4; ++k) ctl(lineName(k)).visible = false;
       timer("Timer2")->enabled = false;
       timer("Timer1")->interval = 3000;
       timer("Timer1")->enabled = true;
