@@ -1,5 +1,6 @@
 #include "petwindow/frmKivoMain.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -413,11 +414,24 @@ bool frmKivoMain::ChangeSlidebar() {
 
 // ---- clocks ----
 
+namespace {
+// A damaged save can leave the play clock or the event counter far out of range. They are
+// brought back before the tick counts, so that one bad value does not report an overflow on
+// every tick; a value past its limit rolls over on this tick, as it would have.
+void keepClockInRange(GameState& s) {
+  s.timeSec = std::clamp(s.timeSec, 0, 19);
+  s.timeMin = std::clamp(s.timeMin, 0, 59);
+  if (s.timeHour < 0 || s.timeHour == std::numeric_limits<std::int32_t>::max()) s.timeHour = 0;
+  s.eventCount = std::clamp(s.eventCount, 0, 20);
+}
+}  // namespace
+
 void frmKivoMain::CountTime_Timer() {
   guarded(game_, "frmKivoMain/CountTime_Timer ", [&] {
     GameState& s = game_.st;
     if (!ChangeSlidebar()) return;
     ctl("TextWindow").caption = s.petMessage;
+    keepClockInRange(s);
     chk::addTo(s.timeSec, 1);
     if (s.timeSec >= 20) {
       s.timeSec = 0;
