@@ -366,7 +366,8 @@ void frmServe::File1_OLEDragDrop(const EventArgs& e) {
     std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
     std::string pattern = ctl("File1").pattern;
     std::string wanted = pattern.size() >= 3 ? pattern.substr(pattern.size() - 3) : pattern;
-    if (asciiLower(ext) != asciiLower(wanted)) {
+    // The two texts are compared as they are, letter case included.
+    if (ext != wanted) {
       game_.MsgBox("ドロップされたファイルの拡張子は『" + ext + "』で、指定されている『" + wanted +
                    "』とは異なります。");
       return;

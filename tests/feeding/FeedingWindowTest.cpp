@@ -280,6 +280,7 @@ TEST_F(FeedingWindow, dropsThatAreRefusedSaySo) {
   t.put("箱/a.krp", "");
   t.put("箱/memo.txt", "x");
   t.put("箱/noext", "x");
+  t.put("箱/B.KRP", "");
   struct Drop {
     std::vector<std::string> files;
     std::string expected;  // the one box, or "" for none
@@ -290,6 +291,8 @@ TEST_F(FeedingWindow, dropsThatAreRefusedSaySo) {
       {{}, "style=64 うん？ フォルダじゃなくってファイルもってきてちょ。"},
       {{"箱/memo.txt"},
        "style=0 ドロップされたファイルの拡張子は『txt』で、指定されている『krp』とは異なります。"},
+      {{"箱/B.KRP"},
+       "style=0 ドロップされたファイルの拡張子は『KRP』で、指定されている『krp』とは異なります。"},
       {{"箱/noext"},
        "style=0 ドロップされたファイルの拡張子は『』で、指定されている『krp』とは異なります。"},
       {{"箱"}, ""},
