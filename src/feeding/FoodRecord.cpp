@@ -49,33 +49,73 @@ std::string trimField(std::string_view b) {
   return std::string(b);
 }
 
-std::int32_t leadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  // The next character that is not a blank (Val skips blanks wherever they are), -1 at the end.
+  auto next = [&]() -> int {
+    while (i < text.size() &&
+           (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r'))
+      ++i;
+    return i < text.size() ? text[i] : -1;
+  };
   bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  std::int64_t v = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    v = v * 10 + (text[i] - '0');
-    if (v > 0x7FFFFFFF) v = 0x7FFFFFFF;
+  int c = next();
+  if (c == '-' || c == '+') {
+    negative = c == '-';
+    ++i;
   }
-  return static_cast<std::int32_t>(negative ? -v : v);
+  double whole = 0, fraction = 0, divisor = 0;  // divisor: 0 before the point
+  for (c = next(); c != -1; ++i, c = next()) {
+    if (c == '.' && divisor == 0) {
+      divisor = 1;
+    } else if (c >= '0' && c <= '9') {
+      if (divisor == 0) {
+        whole = whole * 10 + (c - '0');
+      } else {
+        fraction = fraction * 10 + (c - '0');
+        divisor *= 10;
+      }
+    } else {
+      break;
+    }
+  }
+  const double v = divisor == 0 ? whole : whole + fraction / divisor;
+  return negative ? -v : v;
 }
 
 std::int16_t toInteger16(std::string_view text) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i == text.size()) raise(err::kTypeMismatch);
-  std::int64_t v = 0;
+  std::int64_t whole = 0;
+  std::string fraction;
+  bool digits = false, point = false;
   for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') raise(err::kTypeMismatch);
-    v = v * 10 + (text[i] - '0');
-    if (v > 100000) raise(err::kOverflow);
+    const char c = text[i];
+    if (c == '.' && !point) {
+      point = true;
+      continue;
+    }
+    if (c < '0' || c > '9') raise(err::kTypeMismatch);
+    digits = true;
+    if (point) {
+      fraction += c;
+    } else {
+      whole = whole * 10 + (c - '0');
+      if (whole > 100000) raise(err::kOverflow);
+    }
   }
-  if (negative) v = -v;
-  if (v < -32768 || v > 32767) raise(err::kOverflow);
-  return static_cast<std::int16_t>(v);
+  if (!digits) raise(err::kTypeMismatch);
+  // Round the fraction: above a half up, below down, exactly a half to the even number.
+  const auto firstNonZero =
+      fraction.size() > 1 ? fraction.find_first_not_of('0', 1) : std::string::npos;
+  if (!fraction.empty() &&
+      (fraction[0] > '5' ||
+       (fraction[0] == '5' && (firstNonZero != std::string::npos || whole % 2 == 1))))
+    ++whole;
+  if (negative) whole = -whole;
+  if (whole < -32768 || whole > 32767) raise(err::kOverflow);
+  return static_cast<std::int16_t>(whole);
 }
 
 }  // namespace myu

@@ -50,11 +50,12 @@ struct FoodRecord {
 
 // The field cut at its first NUL byte and trimmed of blanks at both ends.
 std::string trimField(std::string_view bytes);
-// The leading number of a text, as the platform's Val reads it: blanks skipped, an optional
-// sign, digits; no number counts 0.
-std::int32_t leadingNumber(std::string_view text);
-// A whole-number text converted to a 16-bit integer: raises error 13 when the text is not a
-// number (empty, letters, garbage) and error 6 when it does not fit.
+// The leading number of a text, as the platform's Val reads it: blanks skipped (also between
+// digits), an optional sign, digits with an optional decimal fraction; no number counts 0.
+double leadingNumber(std::string_view text);
+// A number text converted to a 16-bit integer as the platform's CInt does: a decimal fraction
+// is rounded to the nearest whole number, halves to the even one (2.5 gives 2). Raises error 13
+// when the text is not a number (empty, letters, garbage) and error 6 when it does not fit.
 std::int16_t toInteger16(std::string_view text);
 
 }  // namespace myu

@@ -318,19 +318,34 @@ TEST_F(FeedingWindow, dropsThatAreRefusedSaySo) {
 TEST(FoodRecordNumbers, readsFieldsAsThePlatformDoes) {
   struct Case {
     std::string field;
-    int leading;
+    double leading;
     int integer;  // -1000: type mismatch
   };
   const Case cases[] = {
-      {"12 ", 12, 12},   {" 7 ", 7, 7},
-      {"0  ", 0, 0},     {"-3 ", -3, -3},
-      {"   ", 0, -1000}, {"1x ", 1, -1000},
-      {"x1 ", 0, -1000}, {std::string("5\0 ", 3), 5, 5},
-      {"+4 ", 4, 4},     {std::string("\0\0\0", 3), 0, -1000},
+      {"12 ", 12, 12},
+      {" 7 ", 7, 7},
+      {"0  ", 0, 0},
+      {"-3 ", -3, -3},
+      {"   ", 0, -1000},
+      {"1x ", 1, -1000},
+      {"x1 ", 0, -1000},
+      {std::string("5\0 ", 3), 5, 5},
+      {"+4 ", 4, 4},
+      {std::string("\0\0\0", 3), 0, -1000},
+      // A decimal fraction: Val keeps it, the conversion rounds halves to the even number.
+      {"1.5", 1.5, 2},
+      {"2.5", 2.5, 2},
+      {"0.5", 0.5, 0},
+      {".51", 0.51, 1},
+      {"-.6", -0.6, -1},
+      {"1.2.", 1.2, -1000},
+      {".  ", 0, -1000},
+      // Val skips blanks between digits too.
+      {"1 2", 12, -1000},
   };
   for (const auto& c : cases) {
     std::string text = trimField(c.field);
-    EXPECT_EQ(leadingNumber(text), c.leading) << c.field;
+    EXPECT_DOUBLE_EQ(leadingNumber(text), c.leading) << c.field;
     if (c.integer == -1000) {
       EXPECT_THROW(toInteger16(text), VbError) << c.field;
     } else {
