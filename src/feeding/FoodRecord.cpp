@@ -24,7 +24,7 @@ std::string FoodRecord::name() const {
 }
 
 std::string FoodRecord::paddedName() const {
-  return fromCp932Lossy(cutAtNulView(nameBytes()));
+  return fromCp932Lossy(nameBytes());
 }
 
 std::string FoodRecord::fieldText(std::string_view b) {

@@ -29,7 +29,8 @@ struct FoodRecord {
   // The name for showing: cut at the first NUL, trailing blanks dropped, bytes that are not
   // code page 932 shown as replacement characters.
   std::string name() const;
-  // The whole 50-byte name field as text, padding included (cut at a NUL).
+  // The whole 50-byte name field as text, padding and anything after a NUL included: the
+  // bird and special-dish checks look at all of it.
   std::string paddedName() const;
   // A 3-byte field as stored, for messages (cut at a NUL).
   static std::string fieldText(std::string_view bytes);

@@ -7,6 +7,7 @@
 #include "feeding/FoodFolders.h"
 #include "feeding/FoodRecord.h"
 #include "feeding/frmServe.h"
+#include "startup/Sjis.h"
 #include "startup/UserInput.h"
 #include "startup/VbError.h"
 #include "support/TestGame.h"
@@ -274,6 +275,27 @@ TEST_F(FeedingWindow, scenesShowTheirBoxesInOrder) {
   EXPECT_EQ(t.st().hp, 0);
   EXPECT_EQ(t.st().deadType, "アオウミダケ死");
   EXPECT_EQ(t.st().petMessage, "ぴよの調子が少しよくなった。");
+}
+
+TEST_F(FeedingWindow, theBirdCheckReadsTheWholeNameField) {
+  // A zero byte hides the rest of the name from the list, not from the pet.
+  FoodRecord dish;
+  dish.setName("カレー");
+  dish.setRemain(3);
+  dish.setFullness(9);
+  dish.bytes[9] = '\0';
+  dish.bytes.replace(10, 4, *toCp932("ドリ"));
+  t.putBytes("food.krp", dish.bytes);
+  frmServe& f = open();
+  pick(f, "food.krp", 0);
+  EXPECT_EQ(f.ctl("List1").items[0], "カレー");
+  t.clearTranscript();
+  answers({1});
+  userClick(f, "Command1");
+  EXPECT_EQ(boxes(t.transcript()),
+            std::vector<std::string>{
+                "style=0 あんた、おいらがいくら腹減ってても共食いできるわきゃないでしょ！"});
+  EXPECT_EQ(t.st().manpuku, 10);
 }
 
 TEST_F(FeedingWindow, dropsThatAreRefusedSaySo) {
