@@ -408,6 +408,10 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       for (const auto& text : c.cells.front()) header << qs(text);
     t->setHorizontalHeaderLabels(header);
     t->horizontalHeader()->setVisible(!c.cells.empty());
+    for (int col = 0; col < cols && col < static_cast<int>(c.columnWidths.size()); ++col) {
+      const int px = twipsToPixels(c.columnWidths[static_cast<size_t>(col)], d);
+      if (t->columnWidth(col) != px) t->setColumnWidth(col, px);
+    }
     for (int r = 0; r < rows; ++r) {
       const auto& row = c.cells[static_cast<size_t>(r) + 1];
       for (int col = 0; col < cols; ++col) {

@@ -69,10 +69,11 @@ class frmProbe : public Form {
     Control& grid = add("Grid", "Grid1");
     grid.cells = {{"言葉", "意味"}, {"いちばん", "誉め言葉"}, {"にばん", "悪口"}};
     grid.listIndex = 1;
+    grid.columnWidths = {2100, 1200};
     grid.left = 2200;
     grid.top = 2600;
     grid.width = 3600;
-    grid.height = 1200;
+    grid.height = 1000;
     Control& pic = add("Picture", "Picture1");
     pic.left = 3300;
     pic.top = 1000;
@@ -232,6 +233,7 @@ class FormViewTest : public QObject {
     QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("意味"));
     QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("いちばん"));
     QCOMPARE(grid->currentRow(), 1);
+    QCOMPARE(grid->columnWidth(0), ui::twipsToPixels(2100, view(f)->dpi()));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualItemRect(grid->item(0, 0)).center());
     QCOMPARE(f.chosenRow, 0);
