@@ -22,6 +22,14 @@ std::int64_t daysSinceBirth(Game& g) {
   return born ? daysBetween(*born, g.now()) : 0;
 }
 
+// A delay in seconds as a decimal number: "4", "4.2", "3.421".
+std::string secondsText(std::int64_t ms) {
+  std::string text = std::to_string(ms / 1000);
+  std::string fraction = std::to_string(1000 + ms % 1000).substr(1);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  return fraction.empty() ? text : text + "." + fraction;
+}
+
 constexpr const char* kSexHaraTitle = "セクハラ鳥メッセージ";
 
 }  // namespace
@@ -173,15 +181,15 @@ void Event_KinNiku(Game& g) {
   guarded(g, "mdlEvent/Event_KinNiku ", [&] {
     GameState& s = g.st;
     s.eventBusy = -1;
-    DateTime asked = g.now();
+    std::int64_t asked = g.services().clock->nowMs();
     showPoseNow(g, 15);
     s.answer1 = static_cast<std::int16_t>(g.MsgBox("なぁ、オレの筋肉たくましいだろ？", mb::kYesNo));
     if (s.answer1 != mb::kYes) return;
-    std::int64_t elapsed = secondsBetween(asked, g.now());
-    if (elapsed < 0) elapsed = -elapsed;
-    if (elapsed >= 3) {
+    std::int64_t elapsedMs = g.services().clock->nowMs() - asked;
+    if (elapsedMs < 0) elapsedMs = -elapsedMs;
+    if (elapsedMs >= 3000) {
       showPoseNow(g, 17);
-      say(g, "なぬ？ 返事に" + std::to_string(elapsed).substr(0, 5) + "秒もかかるって事は…。");
+      say(g, "なぬ？ 返事に" + secondsText(elapsedMs).substr(0, 5) + "秒もかかるって事は…。");
       say(g, "そっか……ぁ。おれもまだまだだな…。");
     } else {
       showPoseNow(g, 3);

@@ -44,6 +44,7 @@ struct Control {
   bool stretch = false;
   int cursor = -1;                              // custom mouse cursor image index, -1 default
   std::vector<std::vector<std::string>> cells;  // grid: rows of cells
+  std::vector<int> columnWidths;                // grid: twips per column (empty: the view's own)
   std::vector<std::pair<int, int>> points;      // chart: polygon in twips
   std::string path;                             // drive, folder and file lists: the location
   std::string pattern;                          // file list: the filter pattern

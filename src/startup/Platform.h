@@ -49,6 +49,9 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual DateTime now() = 0;
+  // The same moment in milliseconds (now().serialSeconds() × 1000 plus the milliseconds), for
+  // measuring how long the owner takes to answer.
+  virtual std::int64_t nowMs() { return now().serialSeconds() * 1000; }
 };
 
 class RandomSource {

@@ -45,6 +45,7 @@ class ScriptedDialogs : public Dialogs {
 class ScriptedClock : public Clock {
  public:
   DateTime now() override { return DateTime::fromSerialSeconds(ms_ / 1000); }
+  std::int64_t nowMs() override { return ms_; }
   void set(const DateTime& t) { ms_ = t.serialSeconds() * 1000; }
   void advanceMs(std::int64_t ms) { ms_ += ms; }
 

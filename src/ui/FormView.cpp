@@ -396,13 +396,24 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     }
     if (l->currentRow() != c.listIndex) l->setCurrentRow(c.listIndex);
   } else if (auto* t = qobject_cast<QTableWidget*>(w)) {
+    // The first row of cells is the grid's fixed header row; the table's rows, and listIndex,
+    // count the rows below it.
     int cols = 0;
     for (const auto& row : c.cells) cols = std::max(cols, static_cast<int>(row.size()));
-    const int rows = static_cast<int>(c.cells.size());
+    const int rows = std::max(static_cast<int>(c.cells.size()) - 1, 0);
     if (t->rowCount() != rows) t->setRowCount(rows);
     if (t->columnCount() != cols) t->setColumnCount(cols);
+    QStringList header;
+    if (!c.cells.empty())
+      for (const auto& text : c.cells.front()) header << qs(text);
+    t->setHorizontalHeaderLabels(header);
+    t->horizontalHeader()->setVisible(!c.cells.empty());
+    for (int col = 0; col < cols && col < static_cast<int>(c.columnWidths.size()); ++col) {
+      const int px = twipsToPixels(c.columnWidths[static_cast<size_t>(col)], d);
+      if (t->columnWidth(col) != px) t->setColumnWidth(col, px);
+    }
     for (int r = 0; r < rows; ++r) {
-      const auto& row = c.cells[static_cast<size_t>(r)];
+      const auto& row = c.cells[static_cast<size_t>(r) + 1];
       for (int col = 0; col < cols; ++col) {
         const QString text =
             col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();

@@ -85,6 +85,15 @@ DateTime QtClock::now() {
   return DateTime{d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()};
 }
 
+std::int64_t QtClock::nowMs() {
+  const QDateTime t = QDateTime::currentDateTime();
+  const QDate d = t.date();
+  const QTime h = t.time();
+  return DateTime{d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()}.serialSeconds() *
+             1000 +
+         h.msec();
+}
+
 QtRandom::QtRandom()
     : engine_(static_cast<std::mt19937::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())) {}

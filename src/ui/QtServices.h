@@ -23,6 +23,7 @@ class QtDialogs final : public Dialogs {
 class QtClock final : public Clock {
  public:
   DateTime now() override;
+  std::int64_t nowMs() override;
 };
 
 // Int(r × (hi − lo + 1) + lo) with r uniform in [0, 1), seeded from the time at start.

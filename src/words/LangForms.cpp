@@ -175,6 +175,7 @@ void frmLangEdit::ShowLangList() {
     grid.visible = false;
     ctl("cmdExcute(0)").enabled = false;
     ctl("cmdExcute(1)").enabled = false;
+    grid.columnWidths = {5100, 2300};
     grid.cells = {{"覚えてる言葉", "その言葉の意味"}};
     grid.items.clear();
     grid.listIndex = -1;

@@ -133,15 +133,19 @@ TEST_F(Incidents, LaughingFitTurnsToTears) {
 TEST_F(Incidents, MusclesMeasureTheOwnersAnswer) {
   // A slow answer: the box waits four seconds on the clock.
   tg.dialogs.onBox = [this](const std::string& prompt) {
-    if (prompt == "なぁ、オレの筋肉たくましいだろ？") tg.clock.advanceMs(4200);
+    if (prompt == "なぁ、オレの筋肉たくましいだろ？") tg.clock.advanceMs(14217);
   };
   tg.dialogs.answers = {6, 1, 1};
   Event_KinNiku(tg.game());
-  EXPECT_NE(tg.transcript().find("なぬ？ 返事に4秒もかかるって事は…。"), std::string::npos);
+  // The delay is quoted to the millisecond and cut to five characters.
+  EXPECT_NE(tg.transcript().find("なぬ？ 返事に14.21秒もかかるって事は…。"), std::string::npos);
   EXPECT_EQ(s.countTYPEw, 0);
   EXPECT_EQ(s.eventBusy, -1);
-  // A quick answer: one more training run.
-  tg.dialogs.onBox = nullptr;
+  // 2.9 seconds is still quick, although the clock passes three whole-second marks.
+  tg.clock.advanceMs(900);
+  tg.dialogs.onBox = [this](const std::string& prompt) {
+    if (prompt == "なぁ、オレの筋肉たくましいだろ？") tg.clock.advanceMs(2900);
+  };
   tg.dialogs.answers = {6, 1, 1};
   tg.random.queued = {1};
   Event_KinNiku(tg.game());

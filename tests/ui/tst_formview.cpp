@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +66,14 @@ class frmProbe : public Form {
     list.top = 1800;
     list.width = 2000;
     list.height = 1200;
+    Control& grid = add("Grid", "Grid1");
+    grid.cells = {{"言葉", "意味"}, {"いちばん", "誉め言葉"}, {"にばん", "悪口"}};
+    grid.listIndex = 1;
+    grid.columnWidths = {2100, 1200};
+    grid.left = 2200;
+    grid.top = 2600;
+    grid.width = 3600;
+    grid.height = 1000;
     Control& pic = add("Picture", "Picture1");
     pic.left = 3300;
     pic.top = 1000;
@@ -81,6 +90,7 @@ class frmProbe : public Form {
     });
     on("fldMENU", Event::Click, [this](const EventArgs& a) { chosenOption = a.index; });
     on("List1", Event::Click, [this](const EventArgs&) { chosenItem = ctl("List1").listIndex; });
+    on("Grid1", Event::Click, [this](const EventArgs&) { chosenRow = ctl("Grid1").listIndex; });
     on("Picture1", Event::MouseDown, [this](const EventArgs& a) {
       if (a.button == 2) ctl("mnuMENU").value = 1;  // ask for the pop-up
     });
@@ -89,7 +99,7 @@ class frmProbe : public Form {
   }
   bool Form_QueryUnload() override { return refuseClose; }
 
-  int clicks = 0, chosenOption = -1, chosenItem = -1, menuEntry = -1, ticks = 0;
+  int clicks = 0, chosenOption = -1, chosenItem = -1, chosenRow = -1, menuEntry = -1, ticks = 0;
   bool refuseClose = false;
 };
 
@@ -214,6 +224,20 @@ class FormViewTest : public QObject {
     list->setCurrentRow(2);
     QCOMPARE(f.chosenItem, 2);
     QCOMPARE(f.ctl("List1").listIndex, 2);
+  }
+
+  void aGridsFirstRowIsItsHeaderAndTheIndexCountsTheRowsBelow() {
+    frmProbe& f = shown();
+    auto* grid = view(f)->findChild<QTableWidget*>(QStringLiteral("Grid1"));
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("意味"));
+    QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("いちばん"));
+    QCOMPARE(grid->currentRow(), 1);
+    QCOMPARE(grid->columnWidth(0), ui::twipsToPixels(2100, view(f)->dpi()));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(0, 0)).center());
+    QCOMPARE(f.chosenRow, 0);
+    QCOMPARE(f.ctl("Grid1").listIndex, 0);
   }
 
   void timersTickAndStopAsTheFormSays() {

@@ -91,6 +91,7 @@ TEST_F(WordsFixture, EditorDeletesAndRewrites) {
   auto* f = dynamic_cast<frmLangEdit*>(tg.game().findForm("frmLangEdit"));
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->ctl("msgLangList").visible);
+  EXPECT_EQ(f->ctl("msgLangList").columnWidths, (std::vector<int>{5100, 2300}));
   EXPECT_EQ(f->ctl("txtLang(0)").text, "いち");
   userClick(*f, "cmdExcute(1)");
   EXPECT_EQ(stored(), (std::vector<std::string>{"に", "さん"}));
