@@ -492,6 +492,8 @@ void frmKivoMain::TimeTimer_Timer() {
 void frmKivoMain::move_timer_Timer() {
   Timer* t = timer("move_timer");
   if (windowState != 0) {
+    // A minimised or maximised window ends the flight at once, without one more step: the
+    // step would move a window the owner has put away.
     t->enabled = false;
     return;
   }
