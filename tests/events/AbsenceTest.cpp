@@ -23,18 +23,9 @@ class Absence : public ::testing::TestWithParam<AbsenceCase> {
  protected:
   test::TestGame tg;
   GameState& s = tg.st();
-  std::vector<std::string> errors;
+  std::vector<std::string>& errors = tg.errors;
 
-  void SetUp() override {
-    s.petName = "モフ";
-    s.userName = "太郎";
-    s.maxHp = s.hp = 100;
-    s.maxMp = s.mp = 100;
-    s.happy = 50;
-    s.manpuku = 100;
-    s.startTime = tg.game().now().format();
-    tg.game().errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
-  }
+  void SetUp() override { tg.healthyPet("太郎", 100); }
 };
 
 TEST_P(Absence, HasItsOutcome) {

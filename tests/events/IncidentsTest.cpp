@@ -12,17 +12,10 @@ namespace {
 struct Incidents : ::testing::Test {
   test::TestGame tg;
   GameState& s = tg.st();
-  std::vector<std::string> errors;
+  std::vector<std::string>& errors = tg.errors;
   void SetUp() override {
-    s.petName = "モフ";
-    s.userName = "花子";
+    tg.healthyPet("花子", 50);
     s.userSex = "♀";
-    s.maxHp = s.hp = 100;
-    s.maxMp = s.mp = 100;
-    s.happy = 50;
-    s.manpuku = 50;
-    s.startTime = tg.game().now().format();
-    tg.game().errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
   }
   std::size_t boxes() const {
     std::size_t n = 0;

@@ -13,6 +13,18 @@ TestGame::TestGame() {
   windows.clock = &clock;
   Services s{&dialogs, &clock, &random, shell.get(), &session, &windows};
   game_ = std::make_unique<Game>(folder, s);
+  game_->errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
+}
+
+void TestGame::healthyPet(const std::string& owner, std::int32_t manpuku) {
+  GameState& s = st();
+  s.petName = "モフ";
+  s.userName = owner;
+  s.maxHp = s.hp = 100;
+  s.maxMp = s.mp = 100;
+  s.happy = 50;
+  s.manpuku = manpuku;
+  s.startTime = game_->now().format();
 }
 
 TestGame::~TestGame() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "startup/Game.h"
 #include "startup/Sjis.h"
@@ -31,6 +32,12 @@ class TestGame {
   // The file decoded from code page 932.
   std::string text(const std::string& name) const;
   bool exists(const std::string& name) const;
+
+  // A young, healthy pet "モフ" of the owner: HP and MP 100 of 100, happiness 50, born now.
+  void healthyPet(const std::string& owner, std::int32_t manpuku);
+
+  // Every line written to the error log.
+  std::vector<std::string> errors;
 
   std::ostringstream out_;
   ScriptedDialogs dialogs{out_};

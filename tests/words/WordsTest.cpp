@@ -48,11 +48,10 @@ TEST(WordTests, NumericAsThePlatformReadsIt) {
 struct WordsFixture : ::testing::Test {
   test::TestGame tg;
   GameState& s = tg.st();
-  std::vector<std::string> errors;
+  std::vector<std::string>& errors = tg.errors;
   void SetUp() override {
     s.petName = "モフ";
     s.userName = "太郎";
-    tg.game().errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
   }
   void words(std::initializer_list<const char*> list) {
     std::string bytes;
