@@ -5,8 +5,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "feeding/FoodFolders.h"
 #include "startup/Checked.h"
+#include "startup/FileBrowser.h"
 #include "startup/Sjis.h"
 #include "startup/mdlMain.h"
 
@@ -26,7 +26,7 @@ std::string trimBlanks(const std::string& s) {
 }
 }  // namespace
 
-frmServe::frmServe(Game& g) : Form(g, kName) {
+frmServe::frmServe(Game& g) : Form(g, kName), browser_(*this) {
   layOut();
   wireEvents();
 }
@@ -139,21 +139,7 @@ void frmServe::layOut() {
 void frmServe::wireEvents() {
   on("Drive1", Event::Click, [this](const EventArgs&) { Drive1_Change(); });
   on("Drive1", Event::Change, [this](const EventArgs&) { Drive1_Change(); });
-  // Choosing an entry of the folder list opens it; typing a path into it goes there.
-  on("Dir1", Event::Click, [this](const EventArgs&) {
-    Control& dir = ctl("Dir1");
-    if (dir.listIndex < 0 || dir.listIndex >= static_cast<int>(dir.items.size())) return;
-    const std::string& item = dir.items[static_cast<size_t>(dir.listIndex)];
-    fs::path here = u8path(dir.path);
-    showFolder(pathToUtf8(item == ".." ? here.parent_path() : here / u8path(item)));
-  });
-  on("Dir1", Event::Change, [this](const EventArgs&) {
-    Control& dir = ctl("Dir1");
-    if (dir.text.empty()) return;
-    fs::path p = u8path(dir.text);
-    dir.text.clear();
-    showFolder(pathToUtf8(p.is_absolute() ? p : game_.folder() / p));
-  });
+  browser_.wireFolderList([this] { Dir1_Change(); });
   on("File1", Event::Click, [this](const EventArgs&) {
     Control& file = ctl("File1");
     if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
@@ -209,10 +195,7 @@ void frmServe::Form_Load() {
     ctl("Command5").enabled = game_.st.mp >= 75;
     setUpMedicines();
     // The lists start in the program folder, where the sample food files are.
-    ctl("Drive1").items = foodPlaces(
-        game_.services().shell != nullptr ? game_.services().shell->desktopFolder() : std::string(),
-        game_.folder());
-    showFolder(pathToUtf8(game_.folder()));
+    browser_.start(pathToUtf8(game_.folder()));
     ctl("Frame3").visible = false;
   });
 }
@@ -224,47 +207,14 @@ bool frmServe::Form_QueryUnload() {
 
 // ---- browsing ----
 
-bool frmServe::showFolder(const std::string& path) {
-  std::error_code ec;
-  fs::path p = u8path(path);
-  if (!fs::is_directory(p, ec)) return false;
-  fs::path canon = fs::weakly_canonical(p, ec);
-  if (!ec) p = canon;
-  Control& dir = ctl("Dir1");
-  dir.path = pathToUtf8(p);
-  dir.items.clear();
-  if (p.has_parent_path() && p.parent_path() != p) dir.items.push_back("..");
-  for (auto& name : subfolderNames(p)) dir.items.push_back(name);
-  dir.listIndex = -1;
-  // The drive list follows: the place that holds the folder, if it is one of them.
-  Control& drive = ctl("Drive1");
-  size_t best = 0;
-  for (size_t i = 0; i < drive.items.size(); ++i) {
-    const std::string& place = drive.items[i];
-    bool inside = dir.path == place || (dir.path.size() > place.size() &&
-                                        dir.path.compare(0, place.size(), place) == 0 &&
-                                        (place.back() == '/' || dir.path[place.size()] == '/'));
-    if (inside && place.size() >= best) {
-      best = place.size();
-      drive.listIndex = static_cast<int>(i);
-      drive.text = place;
-    }
-  }
-  Dir1_Change();
-  return true;
-}
-
 void frmServe::Drive1_Change() {
   Control& drive = ctl("Drive1");
   if (drive.listIndex < 0 || drive.listIndex >= static_cast<int>(drive.items.size())) return;
-  const std::string& place = drive.items[static_cast<size_t>(drive.listIndex)];
-  if (!isReadableFolder(u8path(place)) || !showFolder(place)) {
+  if (!browser_.driveChanged()) {
     game_.MsgBox(
         std::string("えっと、そのディレクトリはほんとに有効かめ？") + kCrLf + "というか亀！！！？",
         mb::kExclamation, "ミュルカ Error");
-    return;
   }
-  drive.text = place;
 }
 
 void frmServe::Dir1_Change() {
@@ -276,25 +226,15 @@ void frmServe::Dir1_Change() {
     ctl("List1").listIndex = -1;
     ctl("Frame3").visible = false;
   }
-  file.path = ctl("Dir1").path;
-  refreshFiles();
-}
-
-void frmServe::refreshFiles() {
-  Control& file = ctl("File1");
-  file.items = matchingFileNames(u8path(file.path), file.pattern);
-  file.listIndex = -1;
-  auto it = std::find(file.items.begin(), file.items.end(), file.text);
-  if (it != file.items.end()) file.listIndex = static_cast<int>(it - file.items.begin());
+  browser_.followFolder();
 }
 
 std::string frmServe::fileName() {
-  return ctl("File1").text;
+  return browser_.fileName();
 }
 
 fs::path frmServe::chosenFile() {
-  Control& file = ctl("File1");
-  return u8path(file.path) / u8path(file.text);
+  return browser_.chosenFile();
 }
 
 // ---- the food file ----
@@ -350,34 +290,12 @@ void frmServe::File1_Click() {
 
 void frmServe::File1_OLEDragDrop(const EventArgs& e) {
   guarded(game_, "frmServe/File1_OLEDragDrop ", [&] {
-    if (e.files.size() > 1) {
-      game_.MsgBox("そんないっぺんにいっぱいファイル持ってこないでよ！！", mb::kInformation);
-      return;
-    }
-    std::error_code ec;
-    fs::path item = e.files.empty() ? fs::path() : u8path(e.files.front());
-    if (!item.empty() && fs::is_directory(item, ec)) return;
-    if (item.empty() || !fs::is_regular_file(item, ec)) {
-      game_.MsgBox("うん？ フォルダじゃなくってファイルもってきてちょ。", mb::kInformation);
-      return;
-    }
-    std::string name = pathToUtf8(item.filename());
-    auto dot = name.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
-    std::string pattern = ctl("File1").pattern;
-    std::string wanted = pattern.size() >= 3 ? pattern.substr(pattern.size() - 3) : pattern;
-    // The two texts are compared as they are, letter case included.
-    if (ext != wanted) {
-      game_.MsgBox("ドロップされたファイルの拡張子は『" + ext + "』で、指定されている『" + wanted +
-                   "』とは異なります。");
-      return;
-    }
-    showFolder(pathToUtf8(item.parent_path()));
-    Control& file = ctl("File1");
-    file.text = name;
-    refreshFiles();
+    auto item = acceptDroppedFile(game_, e.files, ctl("File1").pattern);
+    if (!item) return;
+    browser_.showFolder(pathToUtf8(item->parent_path()));
+    browser_.chooseFile(pathToUtf8(item->filename()));
     File1_Click();
-    file.pattern = kPattern;
+    ctl("File1").pattern = kPattern;
   });
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "feeding/FoodRecord.h"
+#include "startup/FileBrowser.h"
 #include "startup/Form.h"
 #include "startup/RecordFile.h"
 
@@ -52,9 +53,6 @@ class frmServe : public Form {
  private:
   void layOut();
   void wireEvents();
-  // Fills Dir1 and File1 for Dir1's path; false when the folder cannot be read.
-  bool showFolder(const std::string& path);
-  void refreshFiles();
   std::filesystem::path chosenFile();
   std::string fileName();
   // False, after a message, when the chosen food file cannot be written.
@@ -82,6 +80,7 @@ class frmServe : public Form {
   void poison9();
   void poison10();
 
+  FileBrowser browser_;
   RecordFile food_;
   std::map<std::string, std::string> hiddenCaptions_;  // captions shown once available
 };

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "persistence/mdliniFile.h"
+#include "petwindow/mdlGraphic.h"
 #include "startup/Checked.h"
 #include "startup/mdlMain.h"
 
@@ -34,7 +35,8 @@ const std::array<Field, 10> kFields = {{
 }  // namespace
 
 std::string hallPicturePath(Game& g, const std::string& model) {
-  const std::string prefix = model == "モフリーノ" ? "Mof" : "Oth";
+  std::string prefix = "Oth";
+  Select_Fpet_IMG(g, model, prefix);
   const auto file = g.folder() / "Img" / (prefix + "_IMG_0a.bmp");
   std::error_code ec;
   // The directory search must give back exactly this name, letter case included.

@@ -42,6 +42,8 @@ struct Control {
   bool multiLine = false;
   bool locked = false;
   bool stretch = false;
+  bool mirrored = false;                        // pictures: drawn mirrored left to right
+  int borderStyle = 0;                          // 0 none, 1 a single line
   int cursor = -1;                              // custom mouse cursor image index, -1 default
   std::vector<std::vector<std::string>> cells;  // grid: rows of cells
   std::vector<int> columnWidths;                // grid: twips per column (empty: the view's own)

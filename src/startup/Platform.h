@@ -101,6 +101,9 @@ class WindowHost {
   virtual void setOnTop(Form& form, bool onTop) = 0;
   // A short pause that lets the windows repaint.
   virtual void sleep(int milliseconds) = 0;
+  // A longer pause in which the windows keep answering the owner (a button may be pressed,
+  // a window closed). Without a display it is the same as sleep.
+  virtual void waitResponsive(int milliseconds) { sleep(milliseconds); }
 };
 
 // Whether another copy of the program is already running.

@@ -30,6 +30,7 @@ void registerAllProcedures(ProcedureRegistry& r) {
   registerFeedingProcedures(r);
   registerWordProcedures(r);
   registerMemorialProcedures(r);
+  registerFriendsProcedures(r);
 }
 
 }  // namespace myu

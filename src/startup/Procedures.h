@@ -11,6 +11,7 @@
 namespace myu {
 
 class Game;
+class Form;
 
 using ProcArgs = std::vector<std::string>;
 // Returns the procedure's result as text (Booleans as True / False), or nothing for a Sub.
@@ -23,9 +24,18 @@ class ProcedureRegistry {
     auto it = procs_.find(name);
     return it == procs_.end() ? nullptr : &it->second;
   }
+  // Windows whose procedures a script may call before the window is open ("call
+  // frmBattle.Battle_INI ..."): the call loads the window first, as naming it does.
+  using FormMaker = std::function<Form&(Game&)>;
+  void addForm(const std::string& name, FormMaker make) { forms_[name] = std::move(make); }
+  const FormMaker* findFormMaker(const std::string& name) const {
+    auto it = forms_.find(name);
+    return it == forms_.end() ? nullptr : &it->second;
+  }
 
  private:
   std::map<std::string, Proc> procs_;
+  std::map<std::string, FormMaker> forms_;
 };
 
 inline std::string boolText(bool b) {
@@ -45,6 +55,7 @@ void registerEventProcedures(ProcedureRegistry& r);
 void registerFeedingProcedures(ProcedureRegistry& r);
 void registerWordProcedures(ProcedureRegistry& r);
 void registerMemorialProcedures(ProcedureRegistry& r);
+void registerFriendsProcedures(ProcedureRegistry& r);
 void registerAllProcedures(ProcedureRegistry& r);
 
 }  // namespace myu

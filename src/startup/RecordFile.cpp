@@ -43,6 +43,23 @@ std::string RecordFile::read(std::int32_t n) const {
   return rec;
 }
 
+void RecordFile::forEach(std::int32_t last,
+                         const std::function<bool(std::int32_t, std::string_view)>& visit) const {
+  if (last < 1) return;
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) throw VbError(err::kFileNotFound);
+  std::string rec(length_, ' ');
+  for (std::int32_t n = 1; n <= last; ++n) {
+    std::size_t got = 0;
+    if (in) {
+      in.read(rec.data(), static_cast<std::streamsize>(length_));
+      got = static_cast<std::size_t>(in.gcount());
+    }
+    for (std::size_t i = got; i < length_; ++i) rec[i] = ' ';
+    if (!visit(n, rec)) return;
+  }
+}
+
 void RecordFile::write(std::int32_t n, std::string_view record) const {
   if (n < 1) throw VbError(err::kBadRecordNumber);
   std::string rec(record.substr(0, length_));

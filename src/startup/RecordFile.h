@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,10 @@ class RecordFile {
   // The bytes of record n (1-based). A record past the end reads as blanks, a record cut
   // short is filled with blanks. Raises error 63 for n < 1.
   std::string read(std::int32_t n) const;
+  // Calls visit with records 1 .. last in order (read as read() does) through one open
+  // stream, until it returns false.
+  void forEach(std::int32_t last,
+               const std::function<bool(std::int32_t, std::string_view)>& visit) const;
   // Writes record n; n = count + 1 appends. Raises error 63 for n < 1.
   void write(std::int32_t n, std::string_view record) const;
 

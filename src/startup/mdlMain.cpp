@@ -85,8 +85,12 @@ std::int32_t OPENDAT1(Game& g) {
 }
 
 std::int32_t OPENDAT3(Game& g, const std::string& path) {
-  return guarded(g, "mdlMain/OPENDAT3 ", std::int32_t{0},
-                 [&] { return openLanguageFile(g.lang3, u8path(path)); });
+  return guarded(g, "mdlMain/OPENDAT3 ", std::int32_t{0}, [&] {
+    // The file named must be a plain name inside its folder: nothing is made elsewhere.
+    const auto file = u8path(path);
+    if (!isSafeFileName(pathToUtf8(file.filename()))) raise(err::kBadFileName);
+    return openLanguageFile(g.lang3, file);
+  });
 }
 
 void ActiveKivoMain(Game& g, bool enabled) {

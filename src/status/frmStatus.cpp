@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "friends/Friends.h"
 #include "memorial/frmDendou.h"
 #include "persistence/mdliniFile.h"
 #include "startup/Checked.h"
@@ -399,10 +400,7 @@ void frmStatus::Command2_Click() {
 }
 
 void frmStatus::select1btn_Click() {
-  // The friends window opens here (not modal) once it is part of the program.
-  guarded(game_, "frmStatus/select1btn_Click ", [&] {
-    if (Form* friends = friendsWindow(game_)) game_.show(*friends);
-  });
+  guarded(game_, "frmStatus/select1btn_Click ", [&] { showFriendsWindow(game_); });
 }
 
 void frmStatus::deadpetBtn_Click() {

@@ -113,6 +113,19 @@ void QtWindowHost::sleep(int milliseconds) {
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+void QtWindowHost::waitResponsive(int milliseconds) {
+  // The windows go on answering the owner through the pause; what changed shows first.
+  syncAll();
+  QElapsedTimer elapsed;
+  elapsed.start();
+  while (elapsed.elapsed() < milliseconds) {
+    const auto left = static_cast<int>(milliseconds - elapsed.elapsed());
+    QCoreApplication::processEvents(QEventLoop::AllEvents, left > 0 ? left : 0);
+    syncAll();
+    if (left > 0) QThread::msleep(static_cast<unsigned long>(left < 15 ? left : 15));
+  }
+}
+
 void QtWindowHost::syncAll() {
   // A view may go away while another syncs (a closed form): work on a copy.
   std::vector<QPointer<FormView>> views;

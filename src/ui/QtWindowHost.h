@@ -37,6 +37,7 @@ class QtWindowHost final : public QObject, public WindowHost {
   ScreenArea screenOf(const Form& form) override;
   void setOnTop(Form& form, bool onTop) override;
   void sleep(int milliseconds) override;
+  void waitResponsive(int milliseconds) override;
 
   // A view class of its own for the form of that name (the default is a plain FormView).
   void registerView(const std::string& formName, ViewFactory factory);

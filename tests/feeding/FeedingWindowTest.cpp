@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "feeding/FoodFolders.h"
 #include "feeding/FoodRecord.h"
 #include "feeding/frmServe.h"
 #include "startup/Sjis.h"

@@ -330,7 +330,10 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     std::optional<std::string> result;
     auto dot = name.find('.');
     if (dot != std::string::npos) {
-      Form& f = formNamed(name.substr(0, dot));
+      const std::string formName = name.substr(0, dot);
+      const auto* make = procedures_.findFormMaker(formName);
+      Form& f = game().findForm(formName) == nullptr && make != nullptr ? (*make)(game())
+                                                                        : formNamed(formName);
       const Form::Procedure* p = f.findProcedure(name.substr(dot + 1));
       if (p == nullptr) throw BadLine("unknown procedure " + name);
       result = (*p)(args);

@@ -1,0 +1,528 @@
+#include "friends/frmFriend.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <unordered_set>
+
+#include "friends/frmBattle.h"
+#include "persistence/GameState.h"
+#include "petwindow/mdlGraphic.h"
+#include "startup/Checked.h"
+#include "startup/FileNames.h"
+#include "startup/Procedures.h"
+#include "startup/Sjis.h"
+#include "startup/mdlMain.h"
+#include "status/mdlChange.h"
+#include "words/WordRecord.h"
+
+namespace myu {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr std::int32_t kMaxWords = 1000;
+// Title flags counted by the two dialogues of the battle start.
+constexpr std::size_t kTitleUnderdog = 20;
+constexpr std::size_t kTitleBully = 23;
+
+struct ValueLabel {
+  const char* name;
+  const char* caption;
+  const char* placeholder;
+};
+
+// The friend pet's values: beside the picture, then two columns below it.
+constexpr std::array<ValueLabel, 4> kPetHead = {{{"F_name", "名前", "name"},
+                                                 {"F_type", "タイプ", "type"},
+                                                 {"F_model", "型", "model"},
+                                                 {"F_ver", "ver", "ver"}}};
+constexpr std::array<ValueLabel, 12> kPetValues = {{{"F_hp", "HP", "hp"},
+                                                    {"F_maxhp", "最大HP", "maxhp"},
+                                                    {"F_mp", "MP", "mp"},
+                                                    {"F_maxmp", "最大MP", "maxmp"},
+                                                    {"F_power", "力", "power"},
+                                                    {"F_defense", "守り", "defense"},
+                                                    {"F_speed", "素早さ", "speed"},
+                                                    {"F_luck", "運", "luck"},
+                                                    {"F_condition", "体調", "condition"},
+                                                    {"F_lastrec", "言葉", "lastrec"},
+                                                    {"F_intel", "知力", "intel"},
+                                                    {"F_totalday", "日数", "totalday"}}};
+constexpr std::array<ValueLabel, 4> kOwner = {{{"U_name", "名前", "friend name"},
+                                               {"U_sex", "性別", "friend sex"},
+                                               {"U_age", "年齢", "friend age"},
+                                               {"U_type", "タイプ", "friend type"}}};
+
+constexpr std::array<const char*, 5> kRelationText = {
+    "もはや同類さ。", "なんとなく、気が合うんだよね。", "ふつうだよ。", "こいつ苦手なのだ…。",
+    "もはや天敵"};
+
+int typeIndex(const std::string& label) {
+  for (std::size_t i = 0; i < kTypeLabel.size(); ++i)
+    if (label == kTypeLabel[i]) return static_cast<int>(i);
+  return 0;
+}
+
+// The language file of another pet, opened on the second handle. A missing file is made
+// empty beside it; where that folder cannot be written the pet simply knows no words.
+std::int32_t openFriendWords(Game& g, const std::string& path) {
+  std::error_code ec;
+  if (!fs::exists(u8path(path), ec)) {
+    std::FILE* probe = nullptr;
+#ifdef _WIN32
+    probe = _wfopen(u8path(path).c_str(), L"ab");
+#else
+    probe = std::fopen(u8path(path).c_str(), "ab");
+#endif
+    if (probe == nullptr) return 0;
+    std::fclose(probe);
+  }
+  return OPENDAT3(g, path);
+}
+
+}  // namespace
+
+std::int16_t personalityRelation(const std::string& ownType, const std::string& friendType) {
+  if (ownType == "なし" || friendType == "なし") return 2;
+  int d = typeIndex(ownType) - typeIndex(friendType);
+  if (d < 0) d = -d;
+  return static_cast<std::int16_t>(d < 5 ? d : 8 - d);
+}
+
+std::string versionText(float version) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(version));
+  std::string text = buf;
+  while (text.size() > 1 && text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
+  if (text == "-0.0") text = "0.0";
+  return text;
+}
+
+bool isUsableFriendPetName(const std::string& name) {
+  const std::string file = name + ".dat";
+  // A name that could reach outside the friend's folder, one that some file system refuses
+  // and one too long for a file name are all turned away.
+  return isSafeFileName(file) && fitsCp932(name) && file.size() <= 255 && sjisLength(file) <= 255;
+}
+
+frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this) {
+  layOut();
+  wireEvents();
+}
+
+void frmFriend::layOut() {
+  Control& w = me();
+  w.caption = "友達ペットステータス";
+  w.width = 9690;
+  w.height = 6390;
+
+  Control& drive = add("DriveList", "Drive1");
+  drive.left = 120, drive.top = 120, drive.width = 2760, drive.height = 300;
+  Control& dir = add("DirList", "Dir1");
+  dir.left = 120, dir.top = 480, dir.width = 2760, dir.height = 2040;
+  Control& file = add("FileList", "File1");
+  file.left = 120, file.top = 2580, file.width = 2760, file.height = 2280;
+  file.pattern = kFriendPattern;
+  file.tooltip =
+      "友達のペットのファイルを選んでください。拡張子はkvoです。ドラック＆ドロップできます。";
+  Control& yuigon = add("Button", "btnYuigon");
+  yuigon.caption = "遺言の伝承";
+  yuigon.tooltip = "死んでしまったペットの遺言から言葉を受け継ぎます。";
+  yuigon.left = 120, yuigon.top = 4980, yuigon.width = 2760, yuigon.height = 420;
+
+  Control& pet = add("Frame", "Frame1");
+  pet.caption = "友達のペット";
+  pet.left = 3000, pet.top = 60, pet.width = 3480, pet.height = 5400;
+  Control& pic = add("Picture", "KAO_pic_F", "Frame1");
+  pic.left = 120, pic.top = 300, pic.width = 1690, pic.height = 1370;
+  pic.stretch = true;
+  int y = 300;
+  for (const ValueLabel& v : kPetHead) {
+    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
+    cap.caption = v.caption;
+    cap.left = 1900, cap.top = y, cap.width = 540, cap.height = 255;
+    Control& value = add("Label", v.name, "Frame1");
+    value.left = 2460, value.top = y, value.width = 960, value.height = 255;
+    y += 345;
+  }
+  y = 1800;
+  for (std::size_t i = 0; i < kPetValues.size(); ++i) {
+    const ValueLabel& v = kPetValues[i];
+    const int left = i % 2 == 0 ? 120 : 1800;
+    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
+    cap.caption = v.caption;
+    cap.left = left, cap.top = y, cap.width = 720, cap.height = 255;
+    Control& value = add("Label", v.name, "Frame1");
+    value.left = left + 760, value.top = y, value.width = 880, value.height = 255;
+    if (i % 2 == 1) y += 345;
+  }
+  Control& relationCap = add("Label", "lbl_F_relation", "Frame1");
+  relationCap.caption = "相性";
+  relationCap.left = 120, relationCap.top = 4020, relationCap.width = 720, relationCap.height = 255;
+  Control& relation = add("Label", "F_relation", "Frame1");
+  relation.left = 880, relation.top = 4020, relation.width = 2520, relation.height = 255;
+  relation.foreColor = rgb(192, 0, 0);
+  Control& battle = add("Button", "battleStart", "Frame1");
+  battle.caption = "喧嘩上等";
+  battle.tooltip = "友達のペットと喧嘩します。";
+  battle.left = 120, battle.top = 4560, battle.width = 1560, battle.height = 600;
+  Control& chat = add("Button", "Command2", "Frame1");
+  chat.caption = "雑談会";
+  chat.tooltip = "友達のペットが覚えている言葉を教えてもらいます。";
+  chat.left = 1800, chat.top = 4560, chat.width = 1560, chat.height = 600;
+
+  Control& owner = add("Frame", "Frame2");
+  owner.caption = "飼い主";
+  owner.left = 6600, owner.top = 60, owner.width = 2880, owner.height = 4740;
+  y = 300;
+  for (const ValueLabel& v : kOwner) {
+    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame2");
+    cap.caption = v.caption;
+    cap.left = 120, cap.top = y, cap.width = 720, cap.height = 255;
+    Control& value = add("Label", v.name, "Frame2");
+    value.left = 880, value.top = y, value.width = 1920, value.height = 255;
+    y += 345;
+  }
+  Control& mailCap = add("Label", "lbl_U_text", "Frame2");
+  mailCap.caption = "メール";
+  mailCap.left = 120, mailCap.top = y, mailCap.width = 720, mailCap.height = 255;
+  Control& mail = add("TextBox", "U_text", "Frame2");
+  mail.left = 120, mail.top = y + 300, mail.width = 2640, mail.height = 2640;
+  mail.multiLine = true;
+  mail.locked = true;
+
+  Control& ok = add("Button", "Command1");
+  ok.caption = "OK";
+  ok.left = 6600, ok.top = 4920, ok.width = 2880, ok.height = 540;
+}
+
+void frmFriend::wireEvents() {
+  on("Drive1", Event::Click, [this](const EventArgs&) { Drive1_Change(); });
+  on("Drive1", Event::Change, [this](const EventArgs&) { Drive1_Change(); });
+  browser_.wireFolderList([this] { Dir1_Change(); });
+  on("File1", Event::Click, [this](const EventArgs&) {
+    Control& file = ctl("File1");
+    if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
+      file.text = file.items[static_cast<size_t>(file.listIndex)];
+    File1_Click();
+  });
+  on("File1", Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  on("btnYuigon", Event::Click, [this](const EventArgs&) { btnYuigon_Click(); });
+  on("Command2", Event::Click, [this](const EventArgs&) { Command2_Click(); });
+  on("battleStart", Event::Click, [this](const EventArgs&) { battleStart_Click(); });
+  on("Command1", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+
+  auto flag = [](bool ok) -> std::optional<std::string> { return boolText(ok); };
+  procedure("FstatusPre",
+            [this, flag](const std::vector<std::string>&) { return flag(FstatusPre()); });
+  procedure("ChackPetType", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    return std::to_string(ChackPetType());
+  });
+  procedure("HyoujiSyokika", [this](const std::vector<std::string>&) -> std::optional<std::string> {
+    HyoujiSyokika();
+    return std::nullopt;
+  });
+  procedure("PutDatCopy", [this](const std::vector<std::string>& a) -> std::optional<std::string> {
+    return std::to_string(PutDatCopy(pathToUtf8(game_.file(argText(a, 0)))));
+  });
+  procedure("CopyDeadDat",
+            [this, flag](const std::vector<std::string>&) { return flag(CopyDeadDat()); });
+  procedure("PrpFriendForm",
+            [this, flag](const std::vector<std::string>&) { return flag(PrpFriendForm); });
+}
+
+void frmFriend::Form_Load() {
+  PrpFriendForm = true;
+  // The lists start in the program folder, where the wills of dead pets lie.
+  browser_.start(pathToUtf8(game_.folder()));
+  HyoujiSyokika();
+}
+
+bool frmFriend::Form_QueryUnload() {
+  guarded(game_, "frmFriend/Form_QueryUnload ", [&] {
+    PrpFriendForm = false;
+    game_.lang3.close();
+  });
+  return false;
+}
+
+std::string frmFriend::folderWithSeparator() {
+  std::string folder = browser_.folder();
+  const char sep = static_cast<char>(fs::path::preferred_separator);
+  if (folder.empty() || (folder.back() != sep && folder.back() != '/')) folder += sep;
+  return folder;
+}
+
+// ---- browsing ----
+
+void frmFriend::Drive1_Change() {
+  if (!browser_.driveChanged())
+    game_.MsgBox(std::string("うぅん！？ ") + kCrLf + "そのドライブほんとに有効！？",
+                 mb::kExclamation, "ミュルカ Error");
+}
+
+void frmFriend::Dir1_Change() {
+  guarded(game_, "frmFriend/Dir1_Change ", [&] { browser_.followFolder(); });
+}
+
+void frmFriend::File1_Click() {
+  guarded(game_, "frmFriend/File1_Click ", [&] {
+    if (browser_.fileName().empty()) return;
+    if (ctl("File1").pattern == kFriendPattern) {
+      FstatusPre();
+    } else {
+      HyoujiSyokika();
+      CopyDeadDat();
+    }
+  });
+}
+
+void frmFriend::File1_OLEDragDrop(const EventArgs& e) {
+  guarded(game_, "frmFriend/File1_OLEDragDrop ", [&] {
+    auto item = acceptDroppedFile(game_, e.files, ctl("File1").pattern);
+    if (!item) return;
+    browser_.showFolder(pathToUtf8(item->parent_path()));
+    browser_.chooseFile(pathToUtf8(item->filename()));
+    File1_Click();
+  });
+}
+
+void frmFriend::btnYuigon_Click() {
+  guarded(game_, "frmFriend/btnYuigon_Click ", [&] {
+    Control& file = ctl("File1");
+    Control& button = ctl("btnYuigon");
+    if (file.pattern != kFriendPattern) {
+      file.pattern = kFriendPattern;
+      button.caption = "遺言の伝承";
+    } else {
+      file.pattern = kWillPattern;
+      button.caption = "友達ペット";
+      HyoujiSyokika();
+    }
+    file.text.clear();
+    browser_.refreshFiles();
+  });
+}
+
+// ---- the friend shown ----
+
+void frmFriend::HyoujiSyokika() {
+  guarded(game_, "frmFriend/HyoujiSyokika ", [&] {
+    for (const ValueLabel& v : kPetHead) ctl(v.name).caption = v.placeholder;
+    for (const ValueLabel& v : kPetValues) ctl(v.name).caption = v.placeholder;
+    for (const ValueLabel& v : kOwner) ctl(v.name).caption = v.placeholder;
+    ctl("U_text").text = "friend text";
+    ctl("KAO_pic_F").visible = false;
+    ctl("battleStart").enabled = false;
+    ctl("Command2").enabled = false;
+    ctl("F_relation").caption.clear();
+  });
+}
+
+bool frmFriend::FstatusPre() {
+  return guarded(game_, "frmFriend/FstatusPre ", false, [&] {
+    GameState& s = game_.st;
+    const std::string folder = folderWithSeparator();
+    const std::string path = folder + browser_.fileName();
+    if (!GetFriendProfile(game_, path, friendUser)) return false;
+    if (!GetFriendPetProfile(game_, path, friendPet)) return false;
+    if (!GetFriendTime(game_, path, friendTime)) return false;
+
+    // A file that is no pet file, or a pet whose name cannot name a file beside it, is turned
+    // away before anything is made in the friend's folder.
+    if (friendPet.PetName == "Error") {
+      HyoujiSyokika();
+      game_.MsgBox("ごめんなさい。そのファイルはたぶんペットのファイルじゃないです。",
+                   mb::kExclamation);
+      game_.MsgBox(
+          "昔、飼っていたペット。もしくは友達から送ってもらったペットを選択してください。");
+      game_.MsgBox("間違って変なファイルを読み込まないように・・・・・・。");
+      return false;
+    }
+    if (!isUsableFriendPetName(friendPet.PetName)) {
+      HyoujiSyokika();
+      game_.MsgBox(std::string("ごめんなさい。このペットの名前には、ファイルの名前に使えない字が"
+                               "入っています。") +
+                       kCrLf + "このままでは連れてこられないので、友達に名前を確かめてみてね。",
+                   mb::kExclamation);
+      return false;
+    }
+    friendLangPath = folder + friendPet.PetName + ".dat";
+    const std::int32_t n = openFriendWords(game_, friendLangPath);
+
+    ctl("F_name").caption = friendPet.PetName;
+    ctl("F_type").caption = friendPet.TYPE;
+    ctl("F_model").caption = friendPet.MODEL;
+    ctl("F_hp").caption = std::to_string(friendPet.HP);
+    ctl("F_mp").caption = std::to_string(friendPet.MP);
+    ctl("F_maxhp").caption = std::to_string(friendPet.MAXHP);
+    ctl("F_maxmp").caption = std::to_string(friendPet.MAXMP);
+    ctl("F_power").caption = std::to_string(friendPet.POWER);
+    ctl("F_defense").caption = std::to_string(friendPet.DEFENSE);
+    ctl("F_speed").caption = std::to_string(friendPet.SPEED);
+    ctl("F_luck").caption = std::to_string(friendPet.LUCK);
+    ctl("F_condition").caption = CONDITIONsNOTATION(friendPet.CONDITION);
+    ctl("F_lastrec").caption = std::to_string(n) + "コ";
+    // Shown as a sum that cannot overflow, whatever the file holds.
+    ctl("F_intel").caption = std::to_string(static_cast<std::int64_t>(friendPet.BRAIN) + n);
+    auto born = DateTime::parse(friendTime.START);
+    auto last = DateTime::parse(friendTime.LASTTIME);
+    ctl("F_totalday").caption =
+        born && last ? std::to_string(daysBetween(*born, *last)) + "日" : std::string("?日");
+    ctl("F_ver").caption = friendPet.VER != 10.0f ? versionText(friendPet.VER) : "1.0";
+
+    if (friendPet.MODEL == s.petModel && friendPet.VER > s.petVer && friendPet.VER != 10.0f) {
+      game_.MsgBox("相手は" + s.petName + "より新型のデジペットです。", mb::kExclamation);
+      game_.MsgBox(s.userName + "聞いたか？ オレより新型が出てるんだってよ。");
+      game_.MsgBox("おれもバージョンアップしてぇなぁぁあ～。");
+    }
+
+    ctl("U_name").caption = friendUser.Name;
+    ctl("U_sex").caption = friendUser.Sex;
+    ctl("U_age").caption = friendUser.Age;
+    ctl("U_type").caption = friendUser.Type;
+    ctl("U_text").text = friendUser.Mail;
+
+    ctl("KAO_pic_F").visible = true;
+    std::string prefix = "Oth";
+    Select_Fpet_IMG(game_, friendPet.MODEL, prefix);
+    ShowFriendPicture(game_, *this, 0, prefix);
+
+    ctl("battleStart").enabled = true;
+    const std::int32_t own = OPENDAT1(game_);
+    ctl("Command2").enabled = own >= 1 && own <= 999 && n >= 1;
+
+    ctl("F_relation").caption = kRelationText[static_cast<std::size_t>(ChackPetType())];
+    game_.lang1.close();
+    game_.lang3.close();
+    return true;
+  });
+}
+
+std::int16_t frmFriend::ChackPetType() {
+  return guarded(game_, "frmFriend/ChackPetType ", std::int16_t{0}, [&] {
+    petRelation = personalityRelation(game_.st.petType, friendPet.TYPE);
+    return petRelation;
+  });
+}
+
+// ---- words ----
+
+std::int32_t frmFriend::PutDatCopy(const std::string& path) {
+  return guarded(game_, "frmFriend/PutDatCopy ", std::int32_t{0}, [&]() -> std::int32_t {
+    const std::int32_t m = OPENDAT1(game_);
+    const std::int32_t n = OPENDAT3(game_, path);
+    friendWordCount = n;
+    if (n == 0 || !game_.lang1.isOpen() || !game_.lang3.isOpen()) return 0;
+    // A full vocabulary takes nothing more, from a chat or from a will.
+    if (m >= kMaxWords) return 0;
+    std::unordered_set<std::string> known;
+    game_.lang1.forEach(m, [&](std::int32_t, std::string_view bytes) {
+      known.insert(WordRecord::unpack(bytes).word);
+      return true;
+    });
+    std::int32_t copied = 0;
+    game_.lang3.forEach(n, [&](std::int32_t, std::string_view bytes) {
+      WordRecord r = WordRecord::unpack(bytes);
+      if (r.word.empty() || r.mean.empty() || known.count(r.word) != 0) return true;
+      copied = chk::add<std::int32_t>(copied, 1);
+      game_.lang1.write(chk::add<std::int32_t>(m, copied), bytes);
+      return m + copied < kMaxWords;
+    });
+    return copied;
+  });
+}
+
+bool frmFriend::CopyDeadDat() {
+  return guarded(game_, "frmFriend/CopyDeadDat ", false, [&] {
+    GameState& s = game_.st;
+    if (game_.MsgBox("選択した遺言を読みますか？", mb::kYesNo) == mb::kNo) return false;
+    const std::int32_t k = PutDatCopy(folderWithSeparator() + browser_.fileName());
+    if (k < 1) {
+      game_.MsgBox(s.petName + "は、遺言から学ぶことは特になかった。");
+    } else {
+      game_.MsgBox(s.petName + "は、遺言を " + std::to_string(k) + "コ 伝承した。");
+    }
+    game_.lang1.close();
+    game_.lang3.close();
+    return true;
+  });
+}
+
+void frmFriend::Command2_Click() {
+  guarded(game_, "frmFriend/Command2_Click ", [&] {
+    GameState& s = game_.st;
+    const std::string name = friendPet.PetName;
+    if (!isUsableFriendPetName(name)) return;
+    const std::string path = folderWithSeparator() + name + ".dat";
+    std::error_code ec;
+    if (!fs::exists(u8path(path), ec)) {
+      game_.MsgBox("友達のファイルがおいてあるフォルダと同じ場所に『" + name +
+                       ".dat』 という言語ﾌｧｲﾙが見当たらないヨ。",
+                   mb::kInformation);
+      return;
+    }
+    const std::int32_t k = PutDatCopy(path);
+    if (k < 1) {
+      game_.MsgBox(s.petName + "は、" + name + "から教えて貰うことは特にないようだ。");
+    } else {
+      game_.MsgBox(s.petName + "が知らない言葉を " + name + "から" + std::to_string(k) +
+                   "コ 教えて貰ったようだ。");
+    }
+    game_.lang1.close();
+    game_.lang3.close();
+  });
+}
+
+// ---- the fight ----
+
+void frmFriend::battleStart_Click() {
+  guarded(game_, "frmFriend/battleStart_Click ", [&] {
+    GameState& s = game_.st;
+    BattleFoe foe;
+    foe.maxHp = friendPet.MAXHP;
+    foe.hp = friendPet.HP;
+    foe.maxMp = friendPet.MAXMP;
+    foe.mp = friendPet.MP;
+    foe.name = friendPet.PetName;
+    foe.defense = friendPet.DEFENSE;
+    foe.power = friendPet.POWER;
+    foe.wordCount = friendWordCount;
+    foe.relation = petRelation;
+    foe.langPath = friendLangPath;
+    foe.model = friendPet.MODEL;
+    foe.speed = friendPet.SPEED;
+    const auto f = static_cast<std::int64_t>(friendPet.MAXHP);
+    const auto m = static_cast<std::int64_t>(s.maxHp);
+    if (2 * m < f) {
+      game_.MsgBox("…おりゃ、負け戦は好きじゃないんだよ。");
+      s.answer2 = static_cast<std::int16_t>(game_.MsgBox(
+          s.petName + "のＨＰが０になると" + s.petName + "は死んでしまいます。それでも戦いますか？",
+          mb::kYesNo + mb::kQuestion));
+      if (s.answer2 == mb::kNo) return;
+      game_.MsgBox("だけどな、負ける…って勝手に割り切って諦めるのは、もっと好きじゃねぇ…。");
+      s.userType = "負けず嫌いかただの馬鹿";
+      chk::addTo(s.titleFlags[kTitleUnderdog], 1);
+    }
+    if (2 * f < m) {
+      game_.MsgBox("…おりゃ、弱いものイジメは好きじゃないんだよ。");
+      if (game_.MsgBox(
+              "だけどまっ、胸を貸してやるつもりで…。いっちょ、けちょんけちょんにしてやるか…。",
+              mb::kYesNo) == mb::kNo)
+        return;
+      s.userType = "ジャイアン";
+      chk::addTo(s.titleFlags[kTitleBully], 1);
+    }
+    game_.form<frmBattle>().Battle_INI(foe);
+    // A pet that died in the fight is taken to its funeral by the pet window: the status
+    // window (and this one with it) closes, which brings the pet window back.
+    if (s.hp < 1) {
+      if (Form* status = game_.findForm("frmStatus")) game_.unload(*status);
+    }
+  });
+}
+
+}  // namespace myu
