@@ -39,6 +39,9 @@ TEST(ScenarioRunnerExit, Statuses) {
       {"put \"a.ini\n", 2},  // unclosed quote
       {"expect hp\n", 2},
       {"set hp notanumber\n", 2},
+      {"set waraiDake True\nexpect waraiDake -1\n", 1},  // a Boolean reads True, not -1
+      {"set waraiDake maybe\n", 2},
+      {"set hp True\n", 2},  // other integer fields take numbers only
   };
   for (const auto& c : cases) {
     Outcome r = run(c.script);
@@ -51,6 +54,16 @@ TEST(ScenarioRunnerExit, AFailedExpectSaysWhat) {
   EXPECT_NE(r.out.find("expect FAILED: petName is \"ぴよ\", expected \"ぴよこ\""),
             std::string::npos)
       << r.out;
+}
+
+TEST(ScenarioRunnerFields, BooleansPrintTrueAndFalse) {
+  Outcome r =
+      run("set waraiDake True\nget waraiDake\nset kindanState -1\nget kindanState\n"
+          "set eventBusy False\nget eventBusy\nset hp -1\nget hp\n");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out,
+            "get waraiDake = True\nget kindanState = True\nget eventBusy = False\n"
+            "get hp = -1\n");
 }
 
 TEST(ScenarioRunnerSplit, QuotesAndEscapes) {
