@@ -30,10 +30,6 @@ long toNumber(const std::string& s) {
   return v;
 }
 
-std::string boolOrNumber(bool b) {
-  return b ? "True" : "False";
-}
-
 }  // namespace
 
 std::vector<std::string> splitScriptLine(const std::string& line) {
@@ -160,9 +156,14 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (c == nullptr) throw BadLine("no control " + ctlName + " on " + f.name());
   if (prop == "caption") return c->caption;
   if (prop == "text") return c->text;
-  if (prop == "enabled") return boolOrNumber(c->enabled);
-  if (prop == "visible") return boolOrNumber(c->visible);
-  if (prop == "value") return std::to_string(c->value);
+  if (prop == "enabled") return boolText(c->enabled);
+  if (prop == "visible") return boolText(c->visible);
+  if (prop == "value") {
+    // An option button's value is a Boolean: set (1, or any other non-zero) is True. Check
+    // boxes keep their three numbers (0 clear, 1 ticked, 2 greyed).
+    if (c->kind == "Option") return boolText(c->value != 0);
+    return std::to_string(c->value);
+  }
   if (prop == "tooltip") return c->tooltip;
   if (prop == "left") return std::to_string(c->left);
   if (prop == "top") return std::to_string(c->top);
@@ -172,7 +173,7 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (prop == "picture") return c->picture;
   if (prop == "forecolor") return std::to_string(c->foreColor);
   if (prop == "backcolor") return std::to_string(c->backColor);
-  if (prop == "opaque") return boolOrNumber(c->opaque);
+  if (prop == "opaque") return boolText(c->opaque);
   if (prop == "cursor") return std::to_string(c->cursor);
   if (prop == "path") return c->path;
   if (prop == "items") {
@@ -191,7 +192,7 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (prop == "timer") {
     Form::Timer* t = f.timer(ctlName);
     if (t == nullptr) throw BadLine("no timer " + ctlName);
-    return boolOrNumber(t->enabled);
+    return boolText(t->enabled);
   }
   throw BadLine("unknown property " + prop);
 }
