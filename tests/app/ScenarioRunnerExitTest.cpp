@@ -66,6 +66,33 @@ TEST(ScenarioRunnerFields, BooleansPrintTrueAndFalse) {
             "get hp = -1\n");
 }
 
+// A first run up to the pet window, whose timers the cases read.
+const char* const kFirstRun =
+    "answer 1 1\nstart\ntype frmFirstProfile.Text1 たろう\ntype frmFirstProfile.Text3 25\n"
+    "type frmFirstProfile.Text4 ぴよ\nanswer 6\n"
+    "random 15 16 17 18 19 20 21 22 23 15 16 17 18 50 60 2 80 90\n"
+    "click frmFirstProfile.Command1\n";
+
+TEST(ScenarioRunnerTimers, ATimerIsAControlOfItsWindow) {
+  struct Case {
+    const char* line;
+    int status;
+  } cases[] = {
+      {"expect frmKivoMain.CountTime.enabled True", 0},
+      {"expect frmKivoMain.CountTime.enabled 1", 1},
+      {"expect frmKivoMain.TimeTimer.enabled False", 0},
+      {"expect frmKivoMain.TimeTimer.interval 250", 0},
+      {"expect frmKivoMain.CountTime.timer True", 0},
+      {"get frmKivoMain.CountTime.caption", 2},  // a timer has no caption
+      {"get frmKivoMain.NoSuchTimer.enabled", 2},
+      {"get frmKivoMain.Command11.timer", 2},  // a button is no timer
+  };
+  for (const auto& c : cases) {
+    Outcome r = run(std::string(kFirstRun) + c.line + "\n");
+    EXPECT_EQ(r.status, c.status) << c.line << "\n" << r.out;
+  }
+}
+
 TEST(ScenarioRunnerSplit, QuotesAndEscapes) {
   EXPECT_EQ(splitScriptLine(R"(put a.ini "[S]\r\nK=a b\x41\"\\")"),
             (std::vector<std::string>{"put", "a.ini", "[S]\r\nK=a bA\"\\"}));

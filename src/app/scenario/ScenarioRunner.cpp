@@ -152,8 +152,22 @@ std::string ScenarioRunner::property(const std::string& path) {
   Form& f = formNamed(path.substr(0, firstDot));
   std::string ctlName = path.substr(firstDot + 1, lastDot - firstDot - 1);
   std::string prop = path.substr(lastDot + 1);
+  if (prop == "timer") {
+    // FORM.TIMER.timer: whether the timer runs, the same as FORM.TIMER.enabled.
+    Form::Timer* t = f.timer(ctlName);
+    if (t == nullptr) throw BadLine("no timer " + ctlName + " on " + f.name());
+    return boolText(t->enabled);
+  }
   Control* c = f.find(ctlName);
-  if (c == nullptr) throw BadLine("no control " + ctlName + " on " + f.name());
+  if (c == nullptr) {
+    // A timer is a control of its form as well.
+    if (Form::Timer* t = f.timer(ctlName)) {
+      if (prop == "enabled") return boolText(t->enabled);
+      if (prop == "interval") return std::to_string(t->interval);
+      throw BadLine("unknown property " + prop + " of timer " + ctlName);
+    }
+    throw BadLine("no control " + ctlName + " on " + f.name());
+  }
   if (prop == "caption") return c->caption;
   if (prop == "text") return c->text;
   if (prop == "enabled") return boolText(c->enabled);
@@ -188,11 +202,6 @@ std::string ScenarioRunner::property(const std::string& path) {
       for (size_t k = 0; k < c->cells[r].size(); ++k) all += (k ? "|" : "") + c->cells[r][k];
     }
     return all;
-  }
-  if (prop == "timer") {
-    Form::Timer* t = f.timer(ctlName);
-    if (t == nullptr) throw BadLine("no timer " + ctlName);
-    return boolText(t->enabled);
   }
   throw BadLine("unknown property " + prop);
 }
