@@ -56,6 +56,73 @@ TEST(ScenarioRunnerExit, AFailedExpectSaysWhat) {
       << r.out;
 }
 
+// Every command takes a fixed count of arguments or, for the few that take lists, at least
+// some: a line with one more or one less cannot be read, and none of it runs.
+TEST(ScenarioRunnerExit, ALineWithAnArgumentTooManyOrTooFewIsUnreadable) {
+  struct Case {
+    const char* line;
+    const char* says;
+  } cases[] = {
+      {"folder a b", "folder takes 1 argument, not 2"},
+      {"put a.ini x y", "put takes 2 arguments, not 3"},
+      {"clock 2026/01/01 09:00:00 x", "clock takes 2 arguments, not 3"},
+      {"wait 1 2", "wait takes 1 argument, not 2"},
+      {"seed 1 2", "seed takes 1 argument, not 2"},
+      {"trace on x", "trace takes 1 argument, not 2"},
+      {"auto on x", "auto takes 1 argument, not 2"},
+      {"input a b", "input takes at most 1 argument, not 2"},
+      {"screen 1 2 3", "screen takes 2 arguments, not 3"},
+      {"instance running x", "instance takes 1 argument, not 2"},
+      {"start x", "start takes 0 arguments, not 1"},
+      {"tick 1 2", "tick takes 1 argument, not 2"},
+      {"timer frmKivoMain.CountTime 1 2", "timer takes 2 arguments, not 3"},
+      {"click frmKivoMain.Command5 x", "click takes 1 argument, not 2"},
+      {"dblclick frmKivoMain.Picture1 x", "dblclick takes 1 argument, not 2"},
+      {"rclick frmKivoMain.Picture1 x", "rclick takes 1 argument, not 2"},
+      {"select frmKivoMain.List1 0 1", "select takes 2 arguments, not 3"},
+      {"type frmKivoMain.Text1 a b", "type takes 2 arguments, not 3"},
+      {"close frmKivoMain x", "close takes 1 argument, not 2"},
+      {"key frmKivoMain 13 1", "key takes 2 arguments, not 3"},
+      {"set hp 5 6", "set takes 2 arguments, not 3"},
+      {"get hp x", "get takes 1 argument, not 2"},
+      {"expect hp 0 0", "expect takes 2 arguments, not 3"},
+      {"expectfile a.ini True x", "expectfile takes 2 arguments, not 3"},
+      {"show a.ini x", "show takes 1 argument, not 2"},
+      {"ls x", "ls takes 0 arguments, not 1"},
+      {"expect hp", "expect needs 2 arguments, not 1"},
+      {"putbytes a.bin", "putbytes needs at least 2 arguments, not 1"},
+      {"drop frmKivoMain.Picture1", "drop needs at least 2 arguments, not 1"},
+      {"call", "call needs at least 1 argument, not 0"},
+      {"expectcall CutAtNul", "expectcall needs at least 2 arguments, not 1"},
+  };
+  for (const auto& c : cases) {
+    Outcome r = run(std::string("set hp 5\n") + c.line + "\n");
+    EXPECT_EQ(r.status, 2) << c.line << "\n" << r.out;
+    EXPECT_EQ(r.out, std::string("error line 2: ") + c.says + "\ntest.scn:2: " + c.says + "\n")
+        << c.line;
+  }
+}
+
+TEST(ScenarioRunnerExit, ListsTakeAnyCount) {
+  struct Case {
+    const char* script;
+    int status;
+  } cases[] = {
+      {"putbytes a.ini 5B535D 0D0A 4B3D 41 42\nexpectcall GetStringA S K x a.ini \"1 AB\"\n", 0},
+      {"random 1 2 3\ncall RandomBetween 1 3\ncall RandomBetween 1 3\n"
+       "call RandomBetween 1 3\n",
+       0},
+      {"answer\nrandom\n", 0},
+      {"input\n", 1},  // a cancel queued and left unused
+      // The old reading cut the line after its second argument and let this pass.
+      {"set petName ぴよ\nexpect petName ぴよ こ\n", 2},
+  };
+  for (const auto& c : cases) {
+    Outcome r = run(c.script);
+    EXPECT_EQ(r.status, c.status) << c.script << "\n" << r.out;
+  }
+}
+
 TEST(ScenarioRunnerFields, BooleansPrintTrueAndFalse) {
   Outcome r =
       run("set waraiDake True\nget waraiDake\nset kindanState -1\nget kindanState\n"
