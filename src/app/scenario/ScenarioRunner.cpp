@@ -401,7 +401,8 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
   } else if (cmd == "set") {
     if (!setField(game().st, w[1], w[2])) throw BadLine("cannot set " + w[1] + " to " + w[2]);
   } else if (cmd == "get") {
-    out_ << "get " << w[1] << " = " << property(w[1]) << "\n";
+    std::string value = property(w[1]);  // an unreadable name prints no half line
+    out_ << "get " << w[1] << " = " << value << "\n";
   } else if (cmd == "expect") {
     std::string actual = property(w[1]);
     if (actual != w[2]) {
