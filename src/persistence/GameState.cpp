@@ -62,8 +62,14 @@ std::string formatSingle(float value) {
 
 namespace {
 
+// A 16-bit Boolean of the running program: True is -1, False 0. The program only ever asks
+// whether it is zero, so any other number it might hold (1, say) reads as True too.
+struct Flag {
+  std::int16_t GameState::*member;
+};
+
 using Field = std::variant<std::string GameState::*, std::int32_t GameState::*,
-                           std::int16_t GameState::*, float GameState::*>;
+                           std::int16_t GameState::*, float GameState::*, Flag>;
 
 const std::vector<std::pair<std::string, Field>>& fieldTable() {
   static const std::vector<std::pair<std::string, Field>> kTable = {
@@ -122,9 +128,9 @@ const std::vector<std::pair<std::string, Field>>& fieldTable() {
       {"answer2", &GameState::answer2},
       {"mischiefResult", &GameState::mischiefResult},
       {"petImage", &GameState::petImage},
-      {"eventBusy", &GameState::eventBusy},
-      {"waraiDake", &GameState::waraiDake},
-      {"kindanState", &GameState::kindanState},
+      {"eventBusy", Flag{&GameState::eventBusy}},
+      {"waraiDake", Flag{&GameState::waraiDake}},
+      {"kindanState", Flag{&GameState::kindanState}},
   };
   return kTable;
 }
@@ -159,50 +165,70 @@ std::optional<std::string> getField(const GameState& s, const std::string& name)
   if (f == nullptr) return std::nullopt;
   return std::visit(
       [&s](auto member) -> std::string {
-        const auto& v = s.*member;
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          return v;
-        } else if constexpr (std::is_same_v<T, float>) {
-          return formatSingle(v);
+        if constexpr (std::is_same_v<decltype(member), Flag>) {
+          return s.*member.member != 0 ? "True" : "False";
         } else {
-          return std::to_string(v);
+          const auto& v = s.*member;
+          using T = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<T, std::string>) {
+            return v;
+          } else if constexpr (std::is_same_v<T, float>) {
+            return formatSingle(v);
+          } else {
+            return std::to_string(v);
+          }
         }
       },
       *f);
 }
 
+namespace {
+
+template <typename T>
+bool setInteger(T& v, const std::string& value) {
+  std::int64_t parsed = 0;
+  if (!parseInteger(value, parsed) || parsed < std::numeric_limits<T>::min() ||
+      parsed > std::numeric_limits<T>::max())
+    return false;
+  v = static_cast<T>(parsed);
+  return true;
+}
+
+}  // namespace
+
 bool setField(GameState& s, const std::string& name, const std::string& value) {
-  if (int i = titleIndex(name); i >= 0) {
-    std::int64_t v = 0;
-    if (!parseInteger(value, v) || v < std::numeric_limits<std::int32_t>::min() ||
-        v > std::numeric_limits<std::int32_t>::max())
-      return false;
-    s.titleFlags[static_cast<size_t>(i)] = static_cast<std::int32_t>(v);
-    return true;
-  }
+  if (int i = titleIndex(name); i >= 0)
+    return setInteger(s.titleFlags[static_cast<size_t>(i)], value);
   const Field* f = lookup(name);
   if (f == nullptr) return false;
   return std::visit(
       [&s, &value](auto member) -> bool {
-        auto& v = s.*member;
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) {
-          v = value;
-          return true;
-        } else if constexpr (std::is_same_v<T, float>) {
-          char* end = nullptr;
-          float parsed = std::strtof(value.c_str(), &end);
-          if (end == value.c_str() || *end != '\0') return false;
-          v = parsed;
-          return true;
+        if constexpr (std::is_same_v<decltype(member), Flag>) {
+          auto& v = s.*member.member;
+          if (value == "True") {
+            v = -1;
+            return true;
+          }
+          if (value == "False") {
+            v = 0;
+            return true;
+          }
+          return setInteger(v, value);  // -1, 0 or any number the field can hold
         } else {
-          std::int64_t parsed = 0;
-          if (!parseInteger(value, parsed) || parsed < std::numeric_limits<T>::min() ||
-              parsed > std::numeric_limits<T>::max())
-            return false;
-          v = static_cast<T>(parsed);
-          return true;
+          auto& v = s.*member;
+          using T = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<T, std::string>) {
+            v = value;
+            return true;
+          } else if constexpr (std::is_same_v<T, float>) {
+            char* end = nullptr;
+            float parsed = std::strtof(value.c_str(), &end);
+            if (end == value.c_str() || *end != '\0') return false;
+            v = parsed;
+            return true;
+          } else {
+            return setInteger(v, value);
+          }
         }
       },
       *f);

@@ -55,9 +55,11 @@ extern const std::array<const char*, kPersonalityCount> kTypeLabel;
 void ClampStatus(GameState& s);
 
 // Access to fields by name ("hp", "petName", "titleFlags(9)") for scripts and tests.
-// get: the value as text (numbers in decimal), empty optional for an unknown name.
+// get: the value as text (numbers in decimal; the Booleans eventBusy, waraiDake and
+// kindanState as True or False), empty optional for an unknown name.
 std::optional<std::string> getField(const GameState& s, const std::string& name);
-// set: false for an unknown name or a value that does not fit the field.
+// set: false for an unknown name or a value that does not fit the field. The Booleans take
+// True (-1) and False (0) as well as numbers.
 bool setField(GameState& s, const std::string& name, const std::string& value);
 // Every field name, in the record's order.
 std::vector<std::string> fieldNames();

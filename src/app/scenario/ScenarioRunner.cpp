@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 #include <iostream>
+#include <limits>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -30,8 +32,53 @@ long toNumber(const std::string& s) {
   return v;
 }
 
-std::string boolOrNumber(bool b) {
-  return b ? "True" : "False";
+// How many arguments a command takes.
+struct Arity {
+  std::size_t min, max;
+};
+constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
+
+const std::map<std::string, Arity>& arities() {
+  // clang-format off
+  static const std::map<std::string, Arity> kArity = {
+      // The program folder and its files.
+      {"folder", {1, 1}}, {"put", {2, 2}}, {"putbytes", {2, kAny}},  // NAME HEX...
+      {"show", {1, 1}}, {"ls", {0, 0}}, {"expectfile", {2, 2}},
+      // Clock, random source, dialogs, screen, other copies.
+      {"clock", {2, 2}}, {"wait", {1, 1}}, {"seed", {1, 1}}, {"random", {0, kAny}},
+      {"trace", {1, 1}}, {"answer", {0, kAny}}, {"input", {0, 1}}, {"auto", {1, 1}},
+      {"screen", {2, 2}}, {"instance", {1, 1}},
+      // Driving the program.
+      {"start", {0, 0}}, {"tick", {1, 1}}, {"timer", {2, 2}},
+      {"click", {1, 1}}, {"dblclick", {1, 1}}, {"rclick", {1, 1}},
+      {"select", {2, 2}}, {"type", {2, 2}}, {"drop", {2, kAny}},  // CONTROL PATH...
+      {"close", {1, 1}}, {"key", {2, 2}},
+      {"call", {1, kAny}},        // PROCEDURE ARG...
+      {"expectcall", {2, kAny}},  // PROCEDURE ARG... RESULT
+      // Fields and properties.
+      {"set", {2, 2}}, {"get", {1, 1}}, {"expect", {2, 2}},
+  };
+  // clang-format on
+  return kArity;
+}
+
+// A line with an unknown command or a count of arguments its command does not take cannot
+// be read: nothing of it is run.
+void checkArity(const std::vector<std::string>& w) {
+  const std::string& cmd = w[0];
+  auto it = arities().find(cmd);
+  if (it == arities().end()) throw std::invalid_argument("unknown command " + cmd);
+  const Arity a = it->second;
+  const std::size_t n = w.size() - 1;
+  auto count = [](std::size_t k) {
+    return std::to_string(k) + (k == 1 ? " argument" : " arguments");
+  };
+  if (n < a.min)
+    throw std::invalid_argument(cmd + " needs " + (a.max == a.min ? "" : "at least ") +
+                                count(a.min) + ", not " + std::to_string(n));
+  if (n > a.max)
+    throw std::invalid_argument(cmd + " takes " + (a.max == a.min ? "" : "at most ") +
+                                count(a.max) + ", not " + std::to_string(n));
 }
 
 }  // namespace
@@ -156,13 +203,32 @@ std::string ScenarioRunner::property(const std::string& path) {
   Form& f = formNamed(path.substr(0, firstDot));
   std::string ctlName = path.substr(firstDot + 1, lastDot - firstDot - 1);
   std::string prop = path.substr(lastDot + 1);
+  if (prop == "timer") {
+    // FORM.TIMER.timer: whether the timer runs, the same as FORM.TIMER.enabled.
+    Form::Timer* t = f.timer(ctlName);
+    if (t == nullptr) throw BadLine("no timer " + ctlName + " on " + f.name());
+    return boolText(t->enabled);
+  }
   Control* c = f.find(ctlName);
-  if (c == nullptr) throw BadLine("no control " + ctlName + " on " + f.name());
+  if (c == nullptr) {
+    // A timer is a control of its form as well.
+    if (Form::Timer* t = f.timer(ctlName)) {
+      if (prop == "enabled") return boolText(t->enabled);
+      if (prop == "interval") return std::to_string(t->interval);
+      throw BadLine("unknown property " + prop + " of timer " + ctlName);
+    }
+    throw BadLine("no control " + ctlName + " on " + f.name());
+  }
   if (prop == "caption") return c->caption;
   if (prop == "text") return c->text;
-  if (prop == "enabled") return boolOrNumber(c->enabled);
-  if (prop == "visible") return boolOrNumber(c->visible);
-  if (prop == "value") return std::to_string(c->value);
+  if (prop == "enabled") return boolText(c->enabled);
+  if (prop == "visible") return boolText(c->visible);
+  if (prop == "value") {
+    // An option button's value is a Boolean: set (1, or any other non-zero) is True. Check
+    // boxes keep their three numbers (0 clear, 1 ticked, 2 greyed).
+    if (c->kind == "Option") return boolText(c->value != 0);
+    return std::to_string(c->value);
+  }
   if (prop == "tooltip") return c->tooltip;
   if (prop == "left") return std::to_string(c->left);
   if (prop == "top") return std::to_string(c->top);
@@ -172,7 +238,7 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (prop == "picture") return c->picture;
   if (prop == "forecolor") return std::to_string(c->foreColor);
   if (prop == "backcolor") return std::to_string(c->backColor);
-  if (prop == "opaque") return boolOrNumber(c->opaque);
+  if (prop == "opaque") return boolText(c->opaque);
   if (prop == "cursor") return std::to_string(c->cursor);
   if (prop == "path") return c->path;
   if (prop == "items") {
@@ -187,11 +253,6 @@ std::string ScenarioRunner::property(const std::string& path) {
       for (size_t k = 0; k < c->cells[r].size(); ++k) all += (k ? "|" : "") + c->cells[r][k];
     }
     return all;
-  }
-  if (prop == "timer") {
-    Form::Timer* t = f.timer(ctlName);
-    if (t == nullptr) throw BadLine("no timer " + ctlName);
-    return boolOrNumber(t->enabled);
   }
   throw BadLine("unknown property " + prop);
 }
@@ -228,6 +289,7 @@ void ScenarioRunner::executeNext() {
   std::vector<std::string> words;
   try {
     words = splitScriptLine(line);
+    if (!words.empty()) checkArity(words);
   } catch (const std::invalid_argument& e) {
     throw BadLine(e.what());
   }
@@ -246,10 +308,7 @@ void ScenarioRunner::executeNext() {
 }
 
 void ScenarioRunner::execute(const std::vector<std::string>& w) {
-  const std::string& cmd = w[0];
-  auto need = [&](size_t n) {
-    if (w.size() < n + 1) throw BadLine(cmd + " needs " + std::to_string(n) + " argument(s)");
-  };
+  const std::string& cmd = w[0];  // its count of arguments is checked already
   auto num = [&](size_t i) {
     try {
       return toNumber(w[i]);
@@ -259,13 +318,11 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
   };
 
   if (cmd == "folder") {
-    need(1);
     if (game_) throw BadLine("folder must come before anything that uses the program folder");
     folder_ = u8path(w[1]);
     tempFolder_ = false;
     std::filesystem::create_directories(folder_);
   } else if (cmd == "put" || cmd == "putbytes") {
-    need(2);
     std::filesystem::path p = game().folder() / u8path(w[1]);
     std::filesystem::create_directories(p.parent_path());
     std::string bytes;
@@ -287,21 +344,17 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   } else if (cmd == "clock") {
-    need(2);
     auto t = DateTime::parse(w[1] + " " + w[2]);
     if (!t) throw BadLine("bad date " + w[1] + " " + w[2]);
     clock_.set(*t);
   } else if (cmd == "wait") {
-    need(1);
     clock_.advanceMs(num(1) * 1000);
   } else if (cmd == "seed") {
-    need(1);
     random_.seed(static_cast<std::uint32_t>(num(1)));
   } else if (cmd == "random") {
     for (size_t i = 1; i < w.size(); ++i)
       random_.queued.push_back(static_cast<std::int32_t>(num(i)));
   } else if (cmd == "trace") {
-    need(1);
     random_.trace = w[1] == "on";
   } else if (cmd == "answer") {
     for (size_t i = 1; i < w.size(); ++i) dialogs_.answers.push_back(static_cast<int>(num(i)));
@@ -312,19 +365,15 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
       dialogs_.inputs.push_back(w[1]);
     }
   } else if (cmd == "auto") {
-    need(1);
     dialogs_.autoMode = w[1] == "on";
   } else if (cmd == "screen") {
-    need(2);
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
   } else if (cmd == "instance") {
-    need(1);
     instance_.running = w[1] == "running";
   } else if (cmd == "call" || cmd == "expectcall") {
     // expectcall PROCEDURE ARG... RESULT: the call, failing the run when its result differs.
     const bool expecting = cmd == "expectcall";
-    need(expecting ? 2 : 1);
     std::vector<std::string> args(w.begin() + 2, expecting ? w.end() - 1 : w.end());
     std::string name = w[1];
     std::optional<std::string> result;
@@ -353,13 +402,11 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
            << ", expected " << quoteText(w.back()) << "\n";
     }
   } else if (cmd == "set") {
-    need(2);
     if (!setField(game().st, w[1], w[2])) throw BadLine("cannot set " + w[1] + " to " + w[2]);
   } else if (cmd == "get") {
-    need(1);
-    out_ << "get " << w[1] << " = " << property(w[1]) << "\n";
+    std::string value = property(w[1]);  // an unreadable name prints no half line
+    out_ << "get " << w[1] << " = " << value << "\n";
   } else if (cmd == "expect") {
-    need(2);
     std::string actual = property(w[1]);
     if (actual != w[2]) {
       failed_ = true;
@@ -368,7 +415,6 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     }
   } else if (cmd == "expectfile") {
     // expectfile NAME True|False: whether a file of the program folder exists.
-    need(2);
     std::error_code ec;
     std::string actual = std::filesystem::exists(game().file(w[1]), ec) ? "True" : "False";
     if (actual != w[2]) {
@@ -377,7 +423,6 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
            << "\n";
     }
   } else if (cmd == "show") {
-    need(1);
     std::ifstream f(game().file(w[1]), std::ios::binary);
     if (!f) {
       out_ << "show " << w[1] << ": (no such file)\n";
@@ -401,15 +446,12 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     if (p == nullptr) throw BadLine("start: the program's start-up is not built in");
     (*p)(game(), {});
   } else if (cmd == "tick") {
-    need(1);
     timerTicks(formNamed("frmKivoMain"), "CountTime", num(1));
   } else if (cmd == "timer") {
-    need(2);
     auto dot = w[1].find('.');
     if (dot == std::string::npos) throw BadLine("timer needs FORM.TIMER");
     timerTicks(formNamed(w[1].substr(0, dot)), w[1].substr(dot + 1), num(2));
   } else if (cmd == "click" || cmd == "dblclick" || cmd == "rclick") {
-    need(1);
     auto dot = w[1].find('.');
     if (dot == std::string::npos) throw BadLine(cmd + " needs FORM.CONTROL");
     Form& f = formNamed(w[1].substr(0, dot));
@@ -422,7 +464,6 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     else
       userDblClick(f, c);
   } else if (cmd == "select") {
-    need(2);
     auto dot = w[1].find('.');
     if (dot == std::string::npos) throw BadLine("select needs FORM.CONTROL");
     Form& f = formNamed(w[1].substr(0, dot));
@@ -441,7 +482,6 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
       throw BadLine("no item " + w[2] + " in " + c);
     userSelect(f, c, index);
   } else if (cmd == "type") {
-    need(2);
     auto dot = w[1].find('.');
     if (dot == std::string::npos) throw BadLine("type needs FORM.CONTROL");
     Form& f = formNamed(w[1].substr(0, dot));
@@ -449,7 +489,6 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     if (f.find(c) == nullptr) throw BadLine("no control " + c + " on " + f.name());
     userType(f, c, w[2]);
   } else if (cmd == "drop") {
-    need(2);
     auto dot = w[1].find('.');
     if (dot == std::string::npos) throw BadLine("drop needs FORM.CONTROL");
     Form& f = formNamed(w[1].substr(0, dot));
@@ -460,10 +499,8 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     }
     userDrop(f, w[1].substr(dot + 1), files);
   } else if (cmd == "close") {
-    need(1);
     userClose(formNamed(w[1]));
   } else if (cmd == "key") {
-    need(2);
     userKey(formNamed(w[1]), static_cast<int>(num(2)));
   } else {
     throw BadLine("unknown command " + cmd);
