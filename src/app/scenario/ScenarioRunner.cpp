@@ -241,6 +241,9 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (prop == "opaque") return boolText(c->opaque);
   if (prop == "cursor") return std::to_string(c->cursor);
   if (prop == "path") return c->path;
+  if (prop == "pattern") return c->pattern;
+  if (prop == "mirrored") return boolText(c->mirrored);
+  if (prop == "borderStyle") return std::to_string(c->borderStyle);
   if (prop == "items") {
     std::string all;
     for (size_t i = 0; i < c->items.size(); ++i) all += (i ? "\n" : "") + c->items[i];
