@@ -122,6 +122,20 @@ TEST_F(FriendsWindow, copiedRecordsKeepTheirBytes) {
   EXPECT_EQ(f.friendWordCount, 1);
 }
 
+TEST_F(FriendsWindow, aChatWithoutTheFriendsLanguageFileSaysWhereItLooked) {
+  t.putBytes("モフ.dat", words(1, "悪口", "own"));
+  frmFriend& f = openWith(words(2, "悪口", "new"));
+  std::filesystem::remove(t.folder / "f" / "ぴよ吉.dat");
+  t.dialogs.answers = {1};
+  userClick(f, "Command2");
+  EXPECT_NE(
+      t.transcript().find("msgbox style=64 title=\"\" text=\"友達のファイルがおいてあるフォルダと"
+                          "同じ場所に『ぴよ吉.dat』 という言語ﾌｧｲﾙが見当たらないヨ。\""),
+      std::string::npos);
+  EXPECT_FALSE(t.exists("f/ぴよ吉.dat"));
+  EXPECT_EQ(t.bytes("モフ.dat").size(), WordRecord::kLength);
+}
+
 // The battle window set up by hand, without showing it.
 class Battle : public ::testing::Test {
  protected:
