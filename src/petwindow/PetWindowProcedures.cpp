@@ -1,6 +1,7 @@
 #include "events/mdlEvent.h"
 #include "petwindow/frmKivoMain.h"
 #include "petwindow/mdlGraphic.h"
+#include "petwindow/mdlMischief.h"
 #include "startup/Game.h"
 #include "startup/Procedures.h"
 #include "startup/mdlMain.h"
@@ -8,6 +9,14 @@
 namespace myu {
 
 void registerPetWindowProcedures(ProcedureRegistry& r) {
+  for (auto [name, mischief] :
+       {std::pair{"WinLOGOFF", &WinLOGOFF}, std::pair{"WinREBOOT", &WinREBOOT},
+        std::pair{"WinSHUTDOWN", &WinSHUTDOWN}, std::pair{"WinFORCE", &WinFORCE}}) {
+    r.add(name, [mischief = mischief](Game& g, const ProcArgs&) -> std::optional<std::string> {
+      mischief(g);
+      return std::nullopt;
+    });
+  }
   r.add("Main", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
     Main(g);
     return std::nullopt;

@@ -143,11 +143,11 @@ int ScriptedSession::request(Request what) {
       name = "shutdown";
       break;
     case Request::ForceLogOff:
-      name = "forcelogoff";
+      name = "force";
       break;
   }
-  out_ << "session " << name << " -> 0\n";
-  return 0;
+  out_ << "session " << name << " -> " << result << "\n";
+  return result;
 }
 
 void ScriptedWindowHost::formShown(Form& form, bool modal) {

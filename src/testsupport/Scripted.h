@@ -82,6 +82,8 @@ class ScriptedSession : public Session {
  public:
   explicit ScriptedSession(std::ostream& out) : out_(out) {}
   int request(Request what) override;
+  // What the system answers: nonzero took the request, 0 refused it.
+  int result = 1;
 
  private:
   std::ostream& out_;

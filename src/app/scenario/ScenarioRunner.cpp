@@ -47,7 +47,7 @@ const std::map<std::string, Arity>& arities() {
       // Clock, random source, dialogs, screen, other copies.
       {"clock", {2, 2}}, {"wait", {1, 1}}, {"seed", {1, 1}}, {"random", {0, kAny}},
       {"trace", {1, 1}}, {"answer", {0, kAny}}, {"input", {0, 1}}, {"auto", {1, 1}},
-      {"screen", {2, 2}}, {"instance", {1, 1}},
+      {"screen", {2, 2}}, {"instance", {1, 1}}, {"session", {1, 1}},
       // Driving the program.
       {"start", {0, 0}}, {"tick", {1, 1}}, {"timer", {2, 2}},
       {"click", {1, 1}}, {"dblclick", {1, 1}}, {"rclick", {1, 1}},
@@ -372,6 +372,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
   } else if (cmd == "screen") {
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
+  } else if (cmd == "session") {
+    // session RESULT: what the system answers the next log-off, restart or shut-down requests.
+    session_.result = static_cast<int>(num(1));
   } else if (cmd == "instance") {
     instance_.running = w[1] == "running";
   } else if (cmd == "call" || cmd == "expectcall") {
