@@ -1,4 +1,6 @@
 #include "events/mdlEvent.h"
+#include "events/mdlEventrakuda.h"
+#include "startup/Game.h"
 #include "startup/Procedures.h"
 
 namespace myu {
@@ -33,9 +35,28 @@ void registerEventProcedures(ProcedureRegistry& r) {
       return boolText(fn(g));
     });
   }
-  r.add("Event_KinNiku", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
-    Event_KinNiku(g);
-    return std::nullopt;
+  struct Sub {
+    const char* name;
+    void (*fn)(Game&);
+  };
+  for (Sub f : {Sub{"Event_KinNiku", Event_KinNiku}, Sub{"Event_ItaZura", Event_ItaZura},
+                Sub{"Event_BatuGAME", Event_BatuGAME}}) {
+    r.add(f.name, [fn = f.fn](Game& g, const ProcArgs&) -> std::optional<std::string> {
+      fn(g);
+      return std::nullopt;
+    });
+  }
+  r.add("RakudaProject", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    return boolText(RakudaProject(g));
+  });
+  // makeDir prints the note file it leads to, relative to the desktop.
+  r.add("makeDir", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    std::string path;
+    bool ok = makeDir(g, path);
+    const std::string desktop = g.services().shell->desktopFolder();
+    if (path.rfind(desktop, 0) == 0) path = path.substr(desktop.size());
+    if (!path.empty() && (path[0] == '/' || path[0] == '\\')) path = path.substr(1);
+    return boolText(ok) + " " + path;
   });
 }
 

@@ -26,6 +26,8 @@ class PetWindowPort {
   virtual void setPosition(double left, double top) = 0;
   // Selects behaviour option 0..5 (its click handler runs).
   virtual void selectBehaviourOption(int index) = 0;
+  // The code of the behaviour option chosen now, as the save stores it.
+  virtual std::int16_t& menuTypeCode() = 0;
 };
 
 class DetachedPetWindow final : public PetWindowPort {
@@ -43,6 +45,7 @@ class DetachedPetWindow final : public PetWindowPort {
     top_ = top;
   }
   void selectBehaviourOption(int index) override { selected_ = index; }
+  std::int16_t& menuTypeCode() override { return menuType_; }
 
   int selected_ = -1;
   bool normal_ = true;
@@ -50,6 +53,7 @@ class DetachedPetWindow final : public PetWindowPort {
 
  private:
   std::int16_t mode_ = 0;
+  std::int16_t menuType_ = 0;
   double left_ = 0, top_ = 0;
 };
 

@@ -53,6 +53,7 @@ class frmKivoMain final : public Form, public PetWindowPort {
   double top() const override;
   void setPosition(double left, double top) override;
   void selectBehaviourOption(int index) override;
+  std::int16_t& menuTypeCode() override { return menuType; }
 
   // Window fields.
   std::int16_t menuType = 0;

@@ -43,7 +43,7 @@ const std::map<std::string, Arity>& arities() {
   static const std::map<std::string, Arity> kArity = {
       // The program folder and its files.
       {"folder", {1, 1}}, {"put", {2, 2}}, {"putbytes", {2, kAny}},  // NAME HEX...
-      {"show", {1, 1}}, {"ls", {0, 0}}, {"expectfile", {2, 2}},
+      {"show", {1, 1}}, {"ls", {0, 0}}, {"expectfile", {2, 2}}, {"remove", {1, 1}},
       // Clock, random source, dialogs, screen, other copies.
       {"clock", {2, 2}}, {"wait", {1, 1}}, {"seed", {1, 1}}, {"random", {0, kAny}},
       {"trace", {1, 1}}, {"answer", {0, kAny}}, {"input", {0, 1}}, {"auto", {1, 1}},
@@ -327,7 +327,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     std::filesystem::create_directories(folder_);
   } else if (cmd == "put" || cmd == "putbytes") {
     std::filesystem::path p = game().folder() / u8path(w[1]);
-    std::filesystem::create_directories(p.parent_path());
+    std::error_code made;
+    std::filesystem::create_directories(p.parent_path(), made);
+    if (made) throw BadLine("cannot make the folder of " + w[1] + ": " + made.message());
     std::string bytes;
     if (cmd == "put") {
       auto converted = toCp932(w[2]);
@@ -346,6 +348,11 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     }
     std::ofstream f(p, std::ios::binary | std::ios::trunc);
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  } else if (cmd == "remove") {
+    // remove NAME: deletes a file (or an empty folder) of the program folder.
+    std::error_code ec;
+    if (!std::filesystem::remove(game().folder() / u8path(w[1]), ec))
+      throw BadLine("cannot remove " + w[1] + (ec ? ": " + ec.message() : ": no such file"));
   } else if (cmd == "clock") {
     auto t = DateTime::parse(w[1] + " " + w[2]);
     if (!t) throw BadLine("bad date " + w[1] + " " + w[2]);
