@@ -5,6 +5,7 @@
 #include <limits>
 #include <system_error>
 
+#include "startup/DurableFile.h"
 #include "startup/Sjis.h"
 #include "startup/VbError.h"
 
@@ -13,6 +14,11 @@ namespace {
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string fileNameText(const std::filesystem::path& p) {
+  auto s = p.filename().u8string();
+  return std::string(s.begin(), s.end());
 }
 
 std::string_view trim(std::string_view s) {
@@ -37,6 +43,22 @@ bool sameName(std::string_view a, std::string_view b) {
     trail = isSjisLeadByte(x);
   }
   return true;
+}
+
+// A section name as the index keeps it: ASCII letters folded, as sameName compares.
+std::string foldName(std::string_view name) {
+  std::string out(name);
+  bool trail = false;
+  for (char& c : out) {
+    auto x = static_cast<unsigned char>(c);
+    if (trail) {
+      trail = false;
+      continue;
+    }
+    c = static_cast<char>(std::tolower(x));
+    trail = isSjisLeadByte(x);
+  }
+  return out;
 }
 
 std::string toFileText(std::string_view utf8) {
@@ -75,6 +97,7 @@ IniDocument IniDocument::parse(std::string_view bytes) {
       s.name = std::string(
           trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
       s.header = std::string(raw);
+      doc.index_.emplace(foldName(s.name), doc.sections_.size());
       doc.sections_.push_back(std::move(s));
       continue;
     }
@@ -106,15 +129,13 @@ std::string IniDocument::serialize() const {
 }
 
 IniDocument::Section* IniDocument::findSection(std::string_view name) {
-  for (auto& s : sections_)
-    if (sameName(s.name, name)) return &s;
-  return nullptr;
+  auto it = index_.find(foldName(name));
+  return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
-  for (const auto& s : sections_)
-    if (sameName(s.name, name)) return &s;
-  return nullptr;
+  auto it = index_.find(foldName(name));
+  return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
@@ -140,6 +161,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     Section fresh;
     fresh.name = std::string(section);
     fresh.header = "[" + fresh.name + "]";
+    index_.emplace(foldName(fresh.name), sections_.size());
     sections_.push_back(std::move(fresh));
     s = &sections_.back();
   }
@@ -163,41 +185,46 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
 
 namespace {
 
-std::filesystem::path tempFileOf(const std::filesystem::path& file) {
+// Writes the bytes into the file's temporary neighbour and flushes them to the disk. Raises
+// a VbError on failure, after removing what it wrote.
+void writeTemp(const std::filesystem::path& file, std::string_view bytes) {
+  const std::filesystem::path tmp = temporaryFileOf(file);
+  try {
+    writeFileDurably(tmp, bytes);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw;
+  }
+}
+
+// Puts the temporary neighbour in the file's place, durably.
+void renameTemp(const std::filesystem::path& file) {
+  const std::filesystem::path tmp = temporaryFileOf(file);
+  try {
+    renameDurably(tmp, file);
+  } catch (...) {
+    std::error_code ignored;
+    std::filesystem::remove(tmp, ignored);
+    throw;
+  }
+}
+
+}  // namespace
+
+std::filesystem::path temporaryFileOf(const std::filesystem::path& file) {
   std::filesystem::path tmp = file;
   tmp += ".tmp";
   return tmp;
 }
 
-// Writes the bytes into the file's temporary neighbour. Raises a VbError on failure, after
-// removing what it wrote.
-void writeTemp(const std::filesystem::path& file, std::string_view bytes) {
-  const std::filesystem::path tmp = tempFileOf(file);
-  std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-  if (!out) throw VbError(err::kPathFileAccess);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  if (!out) {
-    out.close();
-    std::error_code ignored;
-    std::filesystem::remove(tmp, ignored);
-    throw VbError(err::kDiskFull);
+void removeStaleTemporaryFiles(const std::vector<std::filesystem::path>& files) {
+  for (const auto& file : files) {
+    std::error_code ec;
+    const auto tmp = temporaryFileOf(file);
+    if (std::filesystem::is_regular_file(tmp, ec)) std::filesystem::remove(tmp, ec);
   }
 }
-
-// Puts the temporary neighbour in the file's place.
-void renameTemp(const std::filesystem::path& file) {
-  const std::filesystem::path tmp = tempFileOf(file);
-  std::error_code ec;
-  std::filesystem::rename(tmp, file, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(tmp, ignored);
-    throw VbError(err::kPathFileAccess);
-  }
-}
-
-}  // namespace
 
 void replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
   writeTemp(file, bytes);
@@ -207,13 +234,21 @@ void replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 IniDocument IniStore::load(const std::filesystem::path& file) const {
   std::ifstream in(file, std::ios::binary);
   if (!in) return {};
-  // Only as much room as the file needs: a save is a few kilobytes, the limit is for damage.
   std::error_code ec;
-  auto size = std::filesystem::file_size(file, ec);
-  if (ec || size > kMaxFileBytes) size = kMaxFileBytes;
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(in.gcount()));
+  const auto size = std::filesystem::file_size(file, ec);
+  // A file too large to be a save of ours is refused whole, so that it is never rewritten
+  // with its tail cut off.
+  if (!ec && size > kMaxFileBytes)
+    throw VbError(err::kOutOfMemory,
+                  "ファイル『" + fileNameText(file) + "』が大きすぎて読み込めません。");
+  std::string bytes;
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxFileBytes)
+      throw VbError(err::kOutOfMemory,
+                    "ファイル『" + fileNameText(file) + "』が大きすぎて読み込めません。");
+  }
   return IniDocument::parse(bytes);
 }
 
@@ -315,7 +350,7 @@ void IniStore::Batch::commit() {
   } catch (...) {
     for (const auto& path : written) {
       std::error_code ignored;
-      std::filesystem::remove(tempFileOf(path), ignored);
+      std::filesystem::remove(temporaryFileOf(path), ignored);
     }
     throw;
   }

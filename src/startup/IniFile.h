@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace myu {
@@ -45,6 +46,9 @@ class IniDocument {
 
   std::vector<Line> preamble_;  // lines before the first section
   std::vector<Section> sections_;
+  // The first section of each name (letter case folded), so that a file of many sections is
+  // searched in constant time.
+  std::unordered_map<std::string, std::size_t> index_;
 };
 
 // The profile functions over files on disk. Inside a batch (see Batch) every file is read once
@@ -52,8 +56,9 @@ class IniDocument {
 // the file on its own.
 class IniStore {
  public:
-  // Files larger than this are read only up to here: a save is a few kilobytes.
-  static constexpr std::size_t kMaxFileBytes = 8u << 20;
+  // Files are read whole. A file larger than this (a save is a few kilobytes, a hall of fame
+  // of 300,000 pets some 90 MB) is refused with an error and never rewritten.
+  static constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 
   // The string reader with a buffer of bufferSize bytes: at most bufferSize − 1 bytes of the
   // value (cut on a whole character); the default when the section or key is missing.
@@ -105,8 +110,14 @@ class IniStore {
   std::map<std::filesystem::path, Cached> cache_;
 };
 
-// Replaces a file's content as a whole: a temporary file beside it, then a rename.
-// Raises a VbError when that fails; the old file then stays as it was.
+// Replaces a file's content as a whole: a temporary file beside it, flushed to the disk, then
+// a rename, and the folder flushed too, so that neither a crash nor a power cut leaves a
+// half-written or empty file. Raises a VbError when that fails; the old file then stays as
+// it was.
 void replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+// The temporary file a replacement writes beside the file.
+std::filesystem::path temporaryFileOf(const std::filesystem::path& file);
+// Removes temporary files that an interrupted save left beside these files.
+void removeStaleTemporaryFiles(const std::vector<std::filesystem::path>& files);
 
 }  // namespace myu

@@ -16,6 +16,8 @@ void Main(Game& g) {
                                              mb::kExclamation + mb::kOkOnly, ""));
       return false;
     }
+    // What an interrupted save left behind is of no use: the old files are whole.
+    removeStaleTemporaryFiles({g.userIni(), g.titleIni(), g.deadIni()});
     s.petModel = "モフリーノ";
     s.petVer = versionNumber(Game::kVersionMajor, Game::kVersionMinor, Game::kVersionRevision);
 
