@@ -102,11 +102,9 @@ std::string versionText(float version) {
 }
 
 bool isUsableFriendPetName(const std::string& name) {
-  const std::string file = name + ".dat";
   // A name that could reach outside the friend's folder, one that some file system refuses
   // and one too long for a file name are all turned away.
-  return !name.empty() && isSafeFileName(file) && fitsCp932(name) && file.size() <= 255 &&
-         sjisLength(file) <= 255;
+  return isUsableDataName(name);
 }
 
 frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this) {

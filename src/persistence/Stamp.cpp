@@ -46,13 +46,28 @@ bool WriteProtect(Game& g) {
   });
 }
 
+namespace {
+// A stamp of values that no save of ours can hold (its sum overflows) matches nothing.
+template <typename F>
+std::string stampOrNone(F value, const GameState& s) {
+  try {
+    return stampText(value(s));
+  } catch (const VbError& e) {
+    if (e.number() != err::kOverflow) throw;
+  }
+  return {};
+}
+}  // namespace
+
 bool ChackProfile(Game& g) {
   return guarded(g, "mdliniFile/ChackProfile ", false, [&] {
     std::string stored;
     GetStringA(g, "PASSWORD", "PASSCODE2", kAnyStamp, stored, g.userIni());
-    if (stored != stampText(statusStampValue(g.st)) && stored != kAnyStamp) return false;
+    const std::string status = stampOrNone(statusStampValue, g.st);
+    if ((status.empty() || stored != status) && stored != kAnyStamp) return false;
     GetStringA(g, "PASSWORD", "PASSCODE2", kAnyStamp, stored, g.titleIni());
-    if (stored != stampText(titleStampValue(g.st)) && stored != kAnyStamp) return false;
+    const std::string titles = stampOrNone(titleStampValue, g.st);
+    if ((titles.empty() || stored != titles) && stored != kAnyStamp) return false;
     return true;
   });
 }

@@ -21,8 +21,12 @@ const std::array<TitleKey, kTitleCount> kTitleKeys = {{
 bool GetRoyalTitle(Game& g) {
   return guarded(g, "mdliniFile/GetRoyalTitle ", false, [&] {
     IniStore::Batch batch(g.ini);
-    for (size_t i = 0; i < kTitleKeys.size(); ++i)
-      g.st.titleFlags[i] = g.ini.getInt(g.titleIni(), kTitleKeys[i].section, kTitleKeys[i].key, 0);
+    for (size_t i = 0; i < kTitleKeys.size(); ++i) {
+      // A flag is a small count: read into a range in which the title stamp cannot overflow.
+      constexpr std::int32_t kFlagLimit = 1'000'000;
+      std::int32_t v = g.ini.getInt(g.titleIni(), kTitleKeys[i].section, kTitleKeys[i].key, 0);
+      g.st.titleFlags[i] = v > kFlagLimit ? kFlagLimit : v < -kFlagLimit ? -kFlagLimit : v;
+    }
     return true;
   });
 }

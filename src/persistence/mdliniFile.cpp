@@ -20,6 +20,22 @@ std::int32_t num(Game& g, const std::filesystem::path& file, const char* section
   return g.ini.getInt(file, section, key, def);
 }
 
+// A value read into a range that no later step can overflow: a file edited by hand (or
+// damaged) still opens, ticks and saves; its stamp then tells that it was edited.
+template <typename T = std::int32_t>
+T numWithin(Game& g, const std::filesystem::path& file, const char* section, const char* key,
+            std::int32_t def, std::int32_t limit) {
+  std::int32_t v = num(g, file, section, key, def);
+  if (v > limit) v = limit;
+  if (v < -limit) v = -limit;
+  return static_cast<T>(v);
+}
+
+// Counters grow by one now and then; levels and codes by small steps.
+constexpr std::int32_t kCounterLimit = 100'000'000;
+constexpr std::int32_t kLevelLimit = 1'000'000;
+constexpr std::int32_t kShortLimit = 32'767;
+
 void put(Game& g, const std::filesystem::path& file, const char* section, const char* key,
          const std::string& value) {
   g.ini.write(file, section, key, value);
@@ -66,7 +82,7 @@ bool GetUserProfile(Game& g) {
       return false;
     s.petName = text(g, f, "PETPROFILE", "PetName", "Error");
     for (int i = 0; i < kPersonalityCount; ++i)
-      s.personality(i) = chk::narrow<std::int16_t>(num(g, f, "PETPROFILE", kTypeKey[i], 0));
+      s.personality(i) = numWithin<std::int16_t>(g, f, "PETPROFILE", kTypeKey[i], 0, kShortLimit);
     // The personality type: the label of the one largest counter, "なし" when it is shared.
     std::int16_t top = s.personality(0);
     for (int i = 1; i < kPersonalityCount; ++i) top = std::max(top, s.personality(i));
@@ -87,12 +103,12 @@ bool GetUserProfile(Game& g) {
     s.maxMp = num(g, f, "PETPROFILE", "MAXMP", 30);
     s.hp = num(g, f, "PETPROFILE", "HP", 30);
     s.mp = num(g, f, "PETPROFILE", "MP", 30);
-    s.condition = num(g, f, "PETPROFILE", "CONDITION", 0);
+    s.condition = numWithin(g, f, "PETPROFILE", "CONDITION", 0, kLevelLimit);
     s.brain = num(g, f, "PETPROFILE", "BRAIN", 0);
     s.happy = num(g, f, "PETPROFILE", "HAPPY", 0);
     s.manpuku = num(g, f, "PETPROFILE", "MANPUKU", 0);
-    s.alcohol = num(g, f, "PETPROFILE", "ALCOHOL", 0);
-    s.junk = num(g, f, "PETPROFILE", "JUNK", 0);
+    s.alcohol = numWithin(g, f, "PETPROFILE", "ALCOHOL", 0, kLevelLimit);
+    s.junk = numWithin(g, f, "PETPROFILE", "JUNK", 0, kLevelLimit);
     return true;
   });
 }
@@ -145,7 +161,7 @@ bool GetState(Game& g) {
     s.timeMin = num(g, f, "TIME", "MIN", 0);
     s.timeHour = num(g, f, "TIME", "HOUR", 0);
     auto& w = g.petWindow();
-    w.setWindowMode(chk::narrow<std::int16_t>(num(g, f, "POSITION", "Mode", 2)));
+    w.setWindowMode(numWithin<std::int16_t>(g, f, "POSITION", "Mode", 2, kShortLimit));
     std::int32_t top = num(g, f, "POSITION", "Top", 50);
     std::int32_t left = num(g, f, "POSITION", "Left", 50);
     w.setPosition(left, top);
@@ -183,20 +199,20 @@ bool GetCount(Game& g, std::int16_t& menuType) {
     IniStore::Batch batch(g.ini);
     const auto f = g.userIni();
     auto& s = g.st;
-    s.eventCount = num(g, f, "COUNT", "EVENT", 0);
-    s.countTYPEo = num(g, f, "COUNT", "TYPEo", 0);
-    s.countTYPEs = num(g, f, "COUNT", "TYPEs", 0);
-    s.countTYPEu = num(g, f, "COUNT", "TYPEu", 0);
-    s.countTYPEy = num(g, f, "COUNT", "TYPEy", 0);
-    s.countTYPEw = num(g, f, "COUNT", "TYPEw", 0);
-    s.countTYPEm = num(g, f, "COUNT", "TYPEm", 0);
-    s.countTYPEa = num(g, f, "COUNT", "TYPEa", 0);
-    s.countTYPEn = num(g, f, "COUNT", "TYPEn", 0);
-    s.junkCount = num(g, f, "COUNT", "JUNK", 0);
-    s.kindanCount = num(g, f, "COUNT", "KINDAN", 0);
-    s.battleCount = num(g, f, "COUNT", "BATTLE", 0);
-    s.battleWinCount = num(g, f, "COUNT", "BATTLEWIN", 0);
-    menuType = chk::narrow<std::int16_t>(num(g, f, "ONTYPE", "TYPE", 4));
+    s.eventCount = numWithin(g, f, "COUNT", "EVENT", 0, kCounterLimit);
+    s.countTYPEo = numWithin(g, f, "COUNT", "TYPEo", 0, kCounterLimit);
+    s.countTYPEs = numWithin(g, f, "COUNT", "TYPEs", 0, kCounterLimit);
+    s.countTYPEu = numWithin(g, f, "COUNT", "TYPEu", 0, kCounterLimit);
+    s.countTYPEy = numWithin(g, f, "COUNT", "TYPEy", 0, kCounterLimit);
+    s.countTYPEw = numWithin(g, f, "COUNT", "TYPEw", 0, kCounterLimit);
+    s.countTYPEm = numWithin(g, f, "COUNT", "TYPEm", 0, kCounterLimit);
+    s.countTYPEa = numWithin(g, f, "COUNT", "TYPEa", 0, kCounterLimit);
+    s.countTYPEn = numWithin(g, f, "COUNT", "TYPEn", 0, kCounterLimit);
+    s.junkCount = numWithin(g, f, "COUNT", "JUNK", 0, kCounterLimit);
+    s.kindanCount = numWithin(g, f, "COUNT", "KINDAN", 0, kCounterLimit);
+    s.battleCount = numWithin(g, f, "COUNT", "BATTLE", 0, kCounterLimit);
+    s.battleWinCount = numWithin(g, f, "COUNT", "BATTLEWIN", 0, kCounterLimit);
+    menuType = numWithin<std::int16_t>(g, f, "ONTYPE", "TYPE", 4, kShortLimit);
     int option = optionForMenuType(menuType);
     if (option >= 0) g.petWindow().selectBehaviourOption(option);
     return true;

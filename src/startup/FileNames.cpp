@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <string>
+
+#include "startup/Sjis.h"
 
 namespace myu {
 
@@ -27,6 +30,12 @@ bool isSafeFileName(std::string_view name) {
   for (const char* r : kReserved)
     if (stem == r) return false;
   return true;
+}
+
+bool isUsableDataName(std::string_view name) {
+  const std::string file = std::string(name) + ".dat";
+  return !name.empty() && isSafeFileName(file) && fitsCp932(name) && file.size() <= 255 &&
+         sjisLength(file) <= 255;
 }
 
 }  // namespace myu

@@ -12,4 +12,8 @@ namespace myu {
 // (CON, NUL, COM1 …).
 bool isSafeFileName(std::string_view utf8);
 
+// True when a name from data (a pet's name) can name its file name + ".dat": a safe file
+// name, not empty, at most 255 bytes, and every character storable in code page 932.
+bool isUsableDataName(std::string_view utf8);
+
 }  // namespace myu

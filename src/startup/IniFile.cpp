@@ -282,6 +282,14 @@ std::string IniStore::getString(const std::filesystem::path& file, std::string_v
   return fromCp932Lossy(cutSjisBytes(*raw, room));
 }
 
+std::optional<std::string> IniStore::getBytes(const std::filesystem::path& file,
+                                              std::string_view section, std::string_view key) {
+  IniDocument scratch;
+  const std::string* raw = lookup(file, section, key, scratch);
+  if (raw == nullptr) return std::nullopt;
+  return *raw;
+}
+
 std::int32_t IniStore::parseInt(std::string_view value) {
   std::string_view t = trim(value);
   bool negative = false;

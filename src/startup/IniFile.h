@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -65,6 +66,10 @@ class IniStore {
   std::string getString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view defaultValue,
                         std::size_t bufferSize = 255);
+  // The value's bytes as the file holds them (code page 932, trimmed), or nothing when the
+  // section or key is missing.
+  std::optional<std::string> getBytes(const std::filesystem::path& file, std::string_view section,
+                                      std::string_view key);
   // The integer reader: an optional minus sign and the leading decimal digits count; a value
   // that does not begin with a number reads as 0; a missing key gives the default. Values
   // beyond the 32-bit range read as the nearest 32-bit value.

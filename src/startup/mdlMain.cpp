@@ -78,8 +78,12 @@ std::int32_t openLanguageFile(RecordFile& handle, const std::filesystem::path& p
 
 std::int32_t OPENDAT1(Game& g) {
   return guarded(g, "mdlMain/OPENDAT1 ", std::int32_t{0}, [&] {
-    // A name that would lead outside the program folder is never opened.
-    if (!isSafeFileName(g.st.petName + ".dat")) raise(err::kBadFileName);
+    // A name that cannot name a file of the program folder has no language file: the pet
+    // then knows no words (start-up has told the owner once why).
+    if (!isUsableDataName(g.st.petName)) {
+      g.lang1.close();
+      return std::int32_t{0};
+    }
     return openLanguageFile(g.lang1, g.file(g.st.petName + ".dat"));
   });
 }
