@@ -214,13 +214,38 @@ TEST_F(SaveFileTest, ProfileNeedsNameSexAgeAndTypeButNotMail) {
   EXPECT_FALSE(t.exists("KivoError.log")) << "no profile is not an error";
 }
 
-TEST_F(SaveFileTest, ACounterOutsideInt16FailsTheProfileWithAnOverflowReport) {
+TEST_F(SaveFileTest, ValuesBeyondTheirTypeAreReadIntoRangesThatCannotOverflow) {
   t.put("user.ini",
-        "[PROFILE]\r\nName=a\r\nSex=♂\r\nAge=3\r\nType=b\r\n[PETPROFILE]\r\nSUKEBE=40000\r\n");
-  EXPECT_FALSE(GetUserProfile(g()));
-  EXPECT_NE(log().find(" mdliniFile/GetUserProfile ErrorHandle:(6) - オーバーフローしました。\r\n"),
-            std::string::npos)
-      << log();
+        "[PROFILE]\r\nName=a\r\nSex=♂\r\nAge=3\r\nType=b\r\n[PETPROFILE]\r\nSUKEBE=40000\r\n"
+        "OTAKU=-99999\r\nJUNK=2147483647\r\n[COUNT]\r\nJUNK=2147483647\r\nEVENT=-2147483648\r\n"
+        "[ONTYPE]\r\nTYPE=70000\r\n[POSITION]\r\nMode=40000\r\n");
+  t.put("title.ini", "[SERVE]\r\nMUTYA=2147483647\r\n[SYORI]\r\nIKASAMA=-2147483648\r\n");
+  ASSERT_TRUE(GetUserProfile(g()));
+  std::int16_t menuType = 0;
+  ASSERT_TRUE(GetCount(g(), menuType));
+  ASSERT_TRUE(GetState(g()));
+  ASSERT_TRUE(GetRoyalTitle(g()));
+  EXPECT_EQ(st().sukebe, 32767);
+  EXPECT_EQ(st().otaku, -32767);
+  EXPECT_EQ(st().junk, 1000000);
+  EXPECT_EQ(st().junkCount, 100000000);
+  EXPECT_EQ(st().eventCount, -100000000);
+  EXPECT_EQ(menuType, 32767);
+  EXPECT_EQ(g().petWindow().windowMode(), 32767);
+  EXPECT_EQ(st().titleFlags[18], 1000000);
+  EXPECT_EQ(st().titleFlags[22], -1000000);
+  EXPECT_EQ(log(), "");
+  // Whatever was read, the save and its stamps can be written.
+  EXPECT_TRUE(fSave_UserData(g(), menuType));
+  EXPECT_TRUE(ChackProfile(g()));
+}
+
+TEST_F(SaveFileTest, AStampOverValuesNoSaveCanHoldMatchesNothingWithoutAnError) {
+  t.put("user.ini", "[PETPROFILE]\r\nHP=2147483647\r\nMAXHP=2147483647\r\n"
+                    "[PASSWORD]\r\nPASSCODE2=0\r\n");
+  st().hp = st().maxHp = 2147483647;
+  EXPECT_FALSE(ChackProfile(g()));
+  EXPECT_EQ(log(), "");
 }
 
 TEST_F(SaveFileTest, LoadedValuesAreNotClampedUntilTheNextSave) {

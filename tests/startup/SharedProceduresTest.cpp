@@ -73,11 +73,17 @@ TEST_F(SharedProceduresTest, Opendat1CreatesAMissingFileAndCountsRecords) {
   EXPECT_TRUE(t.transcript().empty()) << t.transcript();
 }
 
-TEST_F(SharedProceduresTest, Opendat1RefusesANameLeadingOutOfTheFolder) {
-  g().st.petName = "../escape";
-  EXPECT_EQ(OPENDAT1(g()), 0);
+TEST_F(SharedProceduresTest, Opendat1OpensNothingForANameLeadingOutOfTheFolder) {
+  // Start-up has told the owner once; every later call opens nothing, quietly.
+  for (const char* name : {"../escape", "a/b", "/tmp/abs"}) {
+    g().st.petName = name;
+    EXPECT_EQ(OPENDAT1(g()), 0) << name;
+    EXPECT_FALSE(g().lang1.isOpen());
+  }
   EXPECT_FALSE(std::filesystem::exists(t.folder.parent_path() / "escape.dat"));
-  EXPECT_NE(t.text("KivoError.log").find("mdlMain/OPENDAT1 ErrorHandle:(52)"), std::string::npos);
+  EXPECT_FALSE(t.exists("KivoError.log"));
+  EXPECT_TRUE(t.dialogs.answers.empty());
+  EXPECT_EQ(t.transcript(), "");
 }
 
 TEST_F(SharedProceduresTest, Opendat3OnADirectoryReportsAndReturnsZero) {
