@@ -17,8 +17,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <QProcess>
-#include <QStringList>
+#include "app/session/DbusSession.h"
 #endif
 
 #include "startup/Game.h"
@@ -29,8 +28,9 @@
 #include "ui/QtWindowHost.h"
 #include "ui/Views.h"
 
-// The real session service: log off, restart and shut down. It lives only here, in the
-// program itself, so that no test can ever ask the system to end the session.
+// The real session service: log off, restart and shut down. It lives only in the program
+// itself (on Linux with the D-Bus client of app/session), so that no test but the D-Bus one,
+// on buses of its own, can ever ask the system to end the session.
 namespace myu::app {
 
 class QtSession final : public Session {
@@ -55,35 +55,14 @@ class QtSession final : public Session {
     }
     return ExitWindowsEx(flags, 0) ? 1 : 0;
 #else
-    QString program;
-    QStringList args;
-    switch (what) {
-      case Request::LogOff:
-      case Request::ForceLogOff: {
-        program = QStringLiteral("loginctl");
-        const QByteArray session = qgetenv("XDG_SESSION_ID");
-        if (session.isEmpty()) {
-          args << QStringLiteral("terminate-user") << QString::fromLocal8Bit(qgetenv("USER"));
-        } else {
-          args << QStringLiteral("terminate-session") << QString::fromLocal8Bit(session);
-        }
-        break;
-      }
-      case Request::Reboot:
-        program = QStringLiteral("systemctl");
-        args << QStringLiteral("reboot");
-        break;
-      case Request::Shutdown:
-        program = QStringLiteral("systemctl");
-        args << QStringLiteral("poweroff");
-        break;
-    }
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(10000)) return 0;
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? 1 : 0;
+    return dbus_.request(what);
 #endif
   }
+
+#ifndef _WIN32
+ private:
+  DbusSession dbus_;  // the session manager and logind, over the standard buses
+#endif
 };
 
 }  // namespace myu::app
