@@ -329,12 +329,12 @@ bool frmKivoMain::Form_QueryUnload() {
   }
   // The save failed and the old one is still whole: the owner decides, and staying is the
   // default, so that the session's progress is not lost behind a goodbye.
-  const int answer = game_.MsgBox(
-      "セーブできませんでした。フォルダ「" + pathToUtf8(game_.folder()) +
-          "」に書き込めないみたいです。\r\n"
-          "このまま終わると、前にセーブしたところからのことは残りません。\r\n"
-          "それでも終わりますか？",
-      mb::kYesNo + mb::kExclamation + mb::kDefaultButton2, "確認ウインドウ");
+  const int answer =
+      game_.MsgBox("セーブできませんでした。フォルダ「" + pathToUtf8(game_.folder()) +
+                       "」に書き込めないみたいです。\r\n"
+                       "このまま終わると、前にセーブしたところからのことは残りません。\r\n"
+                       "それでも終わりますか？",
+                   mb::kYesNo + mb::kExclamation + mb::kDefaultButton2, "確認ウインドウ");
   return answer != mb::kYes;
 }
 

@@ -143,7 +143,7 @@ void frmLangEdit::Form_Unload() {
 std::int32_t frmLangEdit::OpenDat() {
   return guarded(game_, "frmLangEdit/OpenDat ", std::int32_t{0}, [&] {
     game_.lang1.close();
-    if (!isSafeFileName(game_.st.petName + ".dat")) raise(err::kBadFileName);
+    if (!isUsableDataName(game_.st.petName)) return std::int32_t{0};
     game_.lang1 = RecordFile(game_.file(game_.st.petName + ".dat"), WordRecord::kLength);
     game_.lang1.open();
     langCount = game_.lang1.count();
@@ -183,11 +183,13 @@ void frmLangEdit::ShowLangList() {
     ctl("txtLang(1)").text.clear();
     std::int32_t n = OpenDat();
     if (n == 0) return;
-    for (std::int32_t i = 1; i <= n; ++i) {
-      WordRecord r = WordRecord::unpack(game_.lang1.read(i));
+    // The file is read once, in one pass.
+    game_.lang1.forEach(n, [&](std::int32_t, std::string_view bytes) {
+      WordRecord r = WordRecord::unpack(bytes);
       grid.cells.push_back({r.word, r.mean});
       grid.items.push_back(r.word);
-    }
+      return true;
+    });
     selectRow(1);
     game_.lang1.close();
     ctl("cmdExcute(0)").enabled = true;
@@ -238,8 +240,10 @@ void frmLangEdit::Forget() {
     // The shortened list is built whole and then put in place of the old file in one step:
     // a failure on the way leaves the old file as it was.
     std::string kept;
-    for (std::int32_t i = 1; i <= n; ++i)
-      if (i != row) kept += game_.lang1.read(i);
+    game_.lang1.forEach(n, [&](std::int32_t i, std::string_view bytes) {
+      if (i != row) kept += bytes;
+      return true;
+    });
     std::filesystem::path file = game_.lang1.path();
     game_.lang1.close();
     replaceFileAtomically(file, kept);

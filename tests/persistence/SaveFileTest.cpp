@@ -241,8 +241,9 @@ TEST_F(SaveFileTest, ValuesBeyondTheirTypeAreReadIntoRangesThatCannotOverflow) {
 }
 
 TEST_F(SaveFileTest, AStampOverValuesNoSaveCanHoldMatchesNothingWithoutAnError) {
-  t.put("user.ini", "[PETPROFILE]\r\nHP=2147483647\r\nMAXHP=2147483647\r\n"
-                    "[PASSWORD]\r\nPASSCODE2=0\r\n");
+  t.put("user.ini",
+        "[PETPROFILE]\r\nHP=2147483647\r\nMAXHP=2147483647\r\n"
+        "[PASSWORD]\r\nPASSCODE2=0\r\n");
   st().hp = st().maxHp = 2147483647;
   EXPECT_FALSE(ChackProfile(g()));
   EXPECT_EQ(log(), "");
@@ -436,4 +437,38 @@ TEST_F(SaveFileTest, FriendValuesAreTakenAsTheyAre) {
 }
 
 }  // namespace
+TEST_F(SaveFileTest, AHallOfFameLargerThanEightMegabytesIsKeptWhole) {
+  std::string dead;
+  const int records = 30000;
+  for (int n = 1; n <= records; ++n)
+    dead += "[" + std::to_string(n) +
+            "PROFILE]\r\nuserName=a\r\nuserType=b\r\npetNAME=c\r\n"
+            "petDAY=1日\r\npetTYPE=なし\r\npetVER=1.51\r\npetLANG=0コ\r\n"
+            "petFDAY=2026/01/01 09:00:00\r\ndeadTYPE=老衰\r\npetMODEL=モフリーノ\r\n"
+            "note=" +
+            std::string(120, 'x') + "\r\n";
+  t.put("dead.ini", dead);
+  ASSERT_GT(t.bytes("dead.ini").size(), std::size_t{8} << 20);
+  st().userName = "最後";
+  st().petName = "ぴよ";
+  ASSERT_TRUE(WriteDeadPet(g()));
+  const std::string after = t.text("dead.ini");
+  EXPECT_EQ(after.substr(0, dead.size()), dead);
+  EXPECT_NE(after.find("[30001PROFILE]\r\nuserName=最後\r\n"), std::string::npos);
+  DeadPetRecord r;
+  ASSERT_EQ(GetDeadPet(g(), records, r), 1);
+  EXPECT_EQ(r.petNAME, "c");
+}
+
+TEST_F(SaveFileTest, AFileTooLargeToBeASaveIsRefusedAndNeverRewritten) {
+  t.put("title.ini", "[SERVE]\r\nMUTYA=1\r\n");
+  std::filesystem::resize_file(t.folder / "title.ini", IniStore::kMaxFileBytes + 1);
+  EXPECT_FALSE(GetRoyalTitle(g()));
+  EXPECT_NE(log().find("が大きすぎて読み込めません。"), std::string::npos) << log();
+  std::int16_t menuType = 4;
+  EXPECT_FALSE(fSave_UserData(g(), menuType));
+  EXPECT_EQ(std::filesystem::file_size(t.folder / "title.ini"), IniStore::kMaxFileBytes + 1);
+  EXPECT_FALSE(t.exists("user.ini"));
+}
+
 }  // namespace myu
