@@ -36,8 +36,9 @@ class Game {
   RecordFile lang1;  // the own language file (handle 1)
   RecordFile lang3;  // another pet's language file (handle 3)
 
-  // The program's version, 1.5.1.
-  static constexpr int kVersionMajor = 1, kVersionMinor = 5, kVersionRevision = 1;
+  // The program's version, from the project's one statement of it (CMakeLists.txt).
+  static constexpr int kVersionMajor = MYURUKA_VERSION_MAJOR, kVersionMinor = MYURUKA_VERSION_MINOR,
+                       kVersionRevision = MYURUKA_VERSION_PATCH;
 
   const std::filesystem::path& folder() const { return folder_; }
   // A file in the program folder; name is UTF-8.
