@@ -9,8 +9,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -435,11 +437,28 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       if (l->text() != shown) l->setText(shown);
     } else {
       const QString path = qs(c.picture);
-      if (w->property(kPictureProperty).toString() != path) {
-        w->setProperty(kPictureProperty, path);
-        l->setPixmap(path.isEmpty() ? QPixmap() : QPixmap(path));
+      // The file and the way it is drawn: a change of either loads the picture anew.
+      const QString shown =
+          c.mirrored && !path.isEmpty() ? QStringLiteral("mirrored:") + path : path;
+      if (w->property(kPictureProperty).toString() != shown) {
+        w->setProperty(kPictureProperty, shown);
+        QImage image;
+        if (!path.isEmpty()) image.load(path);
+        if (c.mirrored && !image.isNull()) image = image.mirrored(true, false);
+        l->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
       }
       if (l->hasScaledContents() != c.stretch) l->setScaledContents(c.stretch);
+    }
+  }
+  // Pictures, images and labels: no border, or a single line in the foreground colour, with
+  // a stretched picture inside it.
+  if (c.kind == "Picture" || c.kind == "Image" || c.kind == "Label") {
+    if (auto* frame = qobject_cast<QFrame*>(w)) {
+      const int style = c.borderStyle == 1 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
+      if (frame->frameStyle() != style || frame->lineWidth() != 1) {
+        frame->setFrameStyle(style);
+        frame->setLineWidth(1);
+      }
     }
   }
 
@@ -689,6 +708,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter p(this);
+  drawFrame(&p);
   p.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());
