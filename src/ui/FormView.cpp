@@ -87,6 +87,13 @@ void FormView::detach() {
   for (auto& [name, timer] : timers_) timer->stop();
 }
 
+void FormView::release() {
+  detach();
+  hide();
+  released_ = true;
+  if (acting_ == 0) deleteLater();
+}
+
 QWidget* FormView::widget(const std::string& control) const {
   auto it = widgets_.find(control);
   return it == widgets_.end() ? nullptr : it->second;
@@ -504,16 +511,23 @@ void FormView::syncTimers() {
 
 void FormView::act(const std::function<void(Form&)>& action) {
   if (form_ == nullptr) return;
-  QPointer<FormView> self(this);
   Game& g = form_->game();
   const std::string label = form_->name() + "/View ";
+  // The form may close inside the action, while this view's handler is still on the stack
+  // (a pause or a message box runs other events meanwhile): the view stays until it returns.
+  ++acting_;
   try {
     action(*form_);
   } catch (...) {
     reportCurrentError(g, label);
   }
+  --acting_;
   host_.syncAll();
-  if (self && self->form_ != nullptr) self->showPopups();
+  if (released_) {
+    if (acting_ == 0) deleteLater();
+    return;
+  }
+  if (form_ != nullptr) showPopups();
 }
 
 void FormView::showPopups() {
@@ -560,7 +574,13 @@ void FormView::popup(const std::string& menu) {
     }
   };
   fill(&m, menu);
+  ++acting_;
   QAction* chosen = m.exec(QCursor::pos());
+  --acting_;
+  if (released_) {
+    if (acting_ == 0) deleteLater();
+    return;
+  }
   if (chosen == nullptr || form_ == nullptr) return;
   auto it = entries.find(chosen);
   if (it == entries.end()) return;
