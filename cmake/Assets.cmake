@@ -1,5 +1,6 @@
 # Lays out the program folder beside the executable: the help page, the notes and, when
-# the Qt program is built, the pictures that tools/mkpictures.cpp paints into Img/.
+# the Qt program is built, the pictures that tools/mkpictures.cpp paints into Img/ (every
+# file it writes is listed here, so that a missing one is painted again).
 
 configure_file(${PROJECT_SOURCE_DIR}/assets/お助けぺーじ.html
                ${MYURUKA_PROGRAM_DIR}/お助けぺーじ.html COPYONLY)
@@ -20,6 +21,11 @@ if(MYURUKA_BUILD_UI AND EXISTS ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
   foreach(pose RANGE 0 19)
     list(APPEND MYURUKA_PICTURES ${MYURUKA_PROGRAM_DIR}/Img/Mof_IMG_${pose}a.bmp
          ${MYURUKA_PROGRAM_DIR}/Img/Mof_IMG_${pose}b.bmp)
+  endforeach()
+  # The sister species, in the poses of a friend's pet (friends and battle windows).
+  foreach(pose 0 1 3 17 18)
+    list(APPEND MYURUKA_PICTURES ${MYURUKA_PROGRAM_DIR}/Img/Fwa_IMG_${pose}a.bmp
+         ${MYURUKA_PROGRAM_DIR}/Img/Fwa_IMG_${pose}b.bmp)
   endforeach()
   add_custom_command(
     OUTPUT ${MYURUKA_PICTURES}

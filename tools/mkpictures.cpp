@@ -1,6 +1,8 @@
 // Draws the program's pictures into a folder (the build's Img folder): our fluffy little
-// bird モフリーノ in every pose 0..19, two frames each ("a" and "b"), the pet of other
-// species, and the funeral background. Everything is painted here; nothing is copied.
+// bird モフリーノ in every pose 0..19, two frames each ("a" and "b"), its lavender sister
+// species フワリーノ in the poses a friend's pet shows in the friends and battle windows,
+// the pet of other species, and the funeral background. Everything is painted here;
+// nothing is copied.
 //
 //   mkpictures <folder>
 #include <QColor>
@@ -32,6 +34,13 @@ struct Look {
   enum Beak { Small, OpenBeak, Smile, Frown } beak = Small;
   enum Wings { Down, Up, Out, Hold } wings = Down;
   bool blush = false;
+  // What tells the sister species from our bird (the defaults draw our bird).
+  enum Crest { Tuft, Curl } crest = Tuft;
+  bool ribbons = false;  // two long tail ribbons flowing out behind
+  QColor feet{235, 140, 40};
+  QColor beakFill{255, 170, 50};
+  QColor beakLine{200, 110, 20};
+  double dx = 0;  // sideways shift
 };
 
 // The fluffy round body: a ring of soft puffs around a filled circle.
@@ -52,10 +61,18 @@ void drawFluff(QPainter& p, QPointF c, double rx, double ry, const Look& L) {
   // Belly.
   p.setBrush(L.belly);
   p.drawEllipse(c + QPointF(0, ry * 0.35), rx * 0.55, ry * 0.45);
-  // Head tuft.
+  // Head tuft, or a single curl.
   p.setPen(QPen(L.body.darker(125), 2.2, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   const QPointF top(c.x(), c.y() - ry * 0.98);
+  if (L.crest == Look::Curl) {
+    p.setPen(QPen(L.body.darker(135), 2.6, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath curl(top);
+    curl.cubicTo(top + QPointF(-3, -10), top + QPointF(11, -17), top + QPointF(11, -9));
+    curl.cubicTo(top + QPointF(11, -4), top + QPointF(4, -4), top + QPointF(5, -9));
+    p.drawPath(curl);
+    return;
+  }
   for (int k = -1; k <= 1; ++k) {
     QPainterPath tuft(top);
     tuft.quadTo(top + QPointF(k * 5 - 2, -10), top + QPointF(k * 7 + 3, -13));
@@ -147,11 +164,29 @@ void drawEye(QPainter& p, QPointF e, Look::Eyes kind, int side) {
   }
 }
 
+// Two long ribbons flowing out behind the body, waving from frame to frame.
+void drawRibbons(QPainter& p, QPointF c, double rx, double ry, double wave) {
+  const QColor colours[] = {QColor(255, 176, 210), QColor(160, 222, 208)};
+  for (int k = 0; k < 2; ++k) {
+    const QPointF from = c + QPointF(-rx * 0.55, ry * (0.25 + 0.2 * k));
+    QPainterPath ribbon(from);
+    const double w = (k == 0 ? wave : -wave);
+    ribbon.cubicTo(from + QPointF(-14, -8 + w), from + QPointF(-24, 12 - w),
+                   from + QPointF(-38, 2 + w + k * 6));
+    p.setPen(QPen(colours[k].darker(115), 6.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(ribbon);
+    p.setPen(QPen(colours[k], 4.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(ribbon);
+  }
+}
+
 void drawBird(QPainter& p, QPointF c, const Look& L) {
   const double rx = 34, ry = 34 * L.squash;
-  c += QPointF(0, L.dy + (34 - ry));
+  c += QPointF(L.dx, L.dy + (34 - ry));
+  if (L.ribbons) drawRibbons(p, c, rx, ry, L.dy * 1.5);
   // Feet.
-  p.setPen(QPen(QColor(235, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(L.feet, 2.4, Qt::SolidLine, Qt::RoundCap));
   for (int s : {-1, 1}) {
     const QPointF f(c.x() + s * 11, c.y() + ry + 2);
     p.drawLine(f, f + QPointF(0, 5));
@@ -180,8 +215,8 @@ void drawBird(QPainter& p, QPointF c, const Look& L) {
   }
   // Beak.
   const QPointF b(c.x(), c.y() - ry * 0.05);
-  p.setPen(QPen(QColor(200, 110, 20), 1));
-  p.setBrush(QColor(255, 170, 50));
+  p.setPen(QPen(L.beakLine, 1));
+  p.setBrush(L.beakFill);
   QPainterPath beak;
   switch (L.beak) {
     case Look::Small:
@@ -544,6 +579,157 @@ void drawPose(QPainter& p, int pose, int frame) {
   if (extras) extras();
 }
 
+// The sister species フワリーノ: a lavender fluffball with a curl on its head, pink cheeks
+// and two ribbons for a tail. Its pictures show a friend's pet, which the battle window
+// mirrors to face our bird: drawn facing right, as our bird faces its opponent, and
+// without writing, which would read backwards there.
+constexpr int kFuwaPoses[] = {0, 1, 3, 17, 18};
+
+void fuwaBackground(QPainter& p, QColor top, QColor bottom) {
+  QLinearGradient g(0, 0, 0, kH);
+  g.setColorAt(0, top);
+  g.setColorAt(1, bottom);
+  p.fillRect(0, 0, kW, kH, g);
+  // A strip of meadow with little flowers.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(208, 238, 222));
+  p.drawEllipse(QPointF(kW / 2.0, 101), 64, 9);
+  const QColor petals[] = {QColor(255, 200, 225), QColor(255, 244, 170), QColor(214, 200, 255)};
+  for (int i = 0; i < 5; ++i) {
+    const QPointF f(34 + i * 25.0, 101 + (i % 2 == 0 ? 3 : -2));
+    p.setBrush(petals[i % 3]);
+    for (int k = 0; k < 4; ++k)
+      p.drawEllipse(f + QPointF(std::cos(k * kPi / 2) * 2.2, std::sin(k * kPi / 2) * 2.2), 1.8,
+                    1.8);
+    p.setBrush(QColor(255, 220, 120));
+    p.drawEllipse(f, 1.2, 1.2);
+  }
+}
+
+void drawFuwa(QPainter& p, int pose, int frame) {
+  Look L;
+  L.body = QColor(206, 190, 250);
+  L.belly = QColor(247, 242, 255);
+  L.outline = QColor(120, 95, 170);
+  L.crest = Look::Curl;
+  L.ribbons = true;
+  L.blush = true;
+  L.feet = QColor(236, 130, 170);
+  L.beakFill = QColor(255, 160, 130);
+  L.beakLine = QColor(205, 100, 90);
+  const QPointF c(kW / 2.0, 58);
+  const bool b = frame == 1;
+  L.dy = b ? 1.5 : 0;
+  QColor top(250, 255, 252), bottom(232, 246, 255);
+  std::function<void()> extras;
+  switch (pose) {
+    case 0:  // normal
+      L.eyes = b ? Look::Blink : Look::Open;
+      break;
+    case 1:  // fleeing: it backs off to the left, sweating, the air streaking behind it
+      L.eyes = Look::Wide;
+      L.beak = Look::OpenBeak;
+      L.wings = Look::Up;
+      L.dx = b ? -22 : -16;
+      L.dy = b ? -3 : 0;
+      extras = [&] {
+        p.setPen(QPen(QColor(150, 150, 190), 2, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 4; ++i) {
+          const double y = 36 + i * 13 + (b ? 3 : 0);
+          const double x = 118 + (i % 2) * 8 - (b ? 6 : 0);
+          p.drawLine(QPointF(x, y), QPointF(x + 24, y));
+        }
+        drop(p, QPointF(98 + (b ? -6 : 0), 28), 4, QColor(120, 190, 255));
+        drop(p, QPointF(36 + (b ? -6 : 0), 36 + (b ? 4 : 0)), 3, QColor(120, 190, 255));
+      };
+      break;
+    case 3:  // battle of words: it shouts back, a spiky bubble of exclamation marks
+      L.eyes = Look::Angry;
+      L.beak = b ? Look::Small : Look::OpenBeak;
+      L.dx = -10;
+      L.dy = b ? 1 : -1;
+      top = QColor(255, 244, 244);
+      bottom = QColor(255, 232, 236);
+      extras = [&] {
+        QPolygonF spikes;
+        const QPointF m(134, 34);
+        for (int i = 0; i < 18; ++i) {
+          const double a = 2 * kPi * i / 18;
+          const double r = (i % 2 == 0 ? 26 : 19) + (b ? 2 : 0);
+          spikes << m + QPointF(std::cos(a) * r, std::sin(a) * r * 0.78);
+        }
+        p.setPen(QPen(QColor(220, 80, 90), 1.4));
+        p.setBrush(Qt::white);
+        p.drawPolygon(spikes);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(225, 50, 70));
+        for (int k : {-1, 1}) {
+          const QPointF x = m + QPointF(k * 6, 0);
+          p.drawRoundedRect(QRectF(x.x() - 2, x.y() - 11, 4, 14), 2, 2);
+          p.drawEllipse(x + QPointF(0, 8), 2.2, 2.2);
+        }
+        // A little cross of anger on its forehead.
+        const QPointF v(72, 26);
+        p.setPen(QPen(QColor(220, 40, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        const double s = b ? 6 : 5;
+        p.drawLine(v + QPointF(-s, -2), v + QPointF(-2, -2));
+        p.drawLine(v + QPointF(-2, -2), v + QPointF(-2, -s));
+        p.drawLine(v + QPointF(2, -s), v + QPointF(2, -2));
+        p.drawLine(v + QPointF(2, -2), v + QPointF(s, -2));
+        p.drawLine(v + QPointF(-s, 2), v + QPointF(-2, 2));
+        p.drawLine(v + QPointF(-2, 2), v + QPointF(-2, s));
+      };
+      break;
+    case 17:  // winner of a battle of words: a small crown and sparkles
+      L.eyes = Look::Happy;
+      L.beak = Look::Smile;
+      L.wings = b ? Look::Up : Look::Out;
+      L.dy = b ? -3 : 0;
+      top = QColor(255, 252, 232);
+      bottom = QColor(255, 244, 214);
+      extras = [&] {
+        const QPointF crown(kW / 2.0 + 10, 18 + (b ? -3 : 0));
+        QPolygonF shape;
+        shape << crown + QPointF(-11, 6) << crown + QPointF(-11, -5) << crown + QPointF(-5, 1)
+              << crown + QPointF(0, -8) << crown + QPointF(5, 1) << crown + QPointF(11, -5)
+              << crown + QPointF(11, 6);
+        p.setPen(QPen(QColor(200, 150, 30), 1.2));
+        p.setBrush(QColor(255, 214, 70));
+        p.drawPolygon(shape);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 120, 160));
+        p.drawEllipse(crown + QPointF(0, 2), 2, 2);
+        star(p, QPointF(28, 30 + (b ? 4 : 0)), 6, QColor(255, 210, 60));
+        star(p, QPointF(142, 24 + (b ? 0 : 4)), 7, QColor(255, 190, 80));
+        star(p, QPointF(136, 72 + (b ? 3 : 0)), 4, QColor(255, 220, 120));
+      };
+      break;
+    case 18:  // hit: knocked back from the right, stars where the blow landed
+      L.eyes = Look::Cross;
+      L.beak = Look::OpenBeak;
+      L.squash = 0.9;
+      L.dx = b ? -8 : -4;
+      L.dy = b ? 2 : 0;
+      top = QColor(246, 244, 255);
+      bottom = QColor(226, 226, 246);
+      extras = [&] {
+        star(p, QPointF(128 + (b ? -4 : 0), 36), 13, QColor(255, 226, 80));
+        star(p, QPointF(128 + (b ? -4 : 0), 36), 6, QColor(255, 150, 60));
+        star(p, QPointF(58, 18 + (b ? 3 : 0)), 5, QColor(255, 210, 60));
+        star(p, QPointF(90, 14 + (b ? 0 : 3)), 4, QColor(255, 200, 40));
+        p.setPen(QPen(QColor(255, 170, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 3; ++i)
+          p.drawLine(QPointF(146, 22 + i * 12), QPointF(158, 16 + i * 14));
+      };
+      break;
+    default:
+      break;
+  }
+  fuwaBackground(p, top, bottom);
+  drawBird(p, c, L);
+  if (extras) extras();
+}
+
 // A pet of another species: a round blue fluffball with little ears.
 void drawOther(QPainter& p, int frame) {
   background(p, QColor(255, 255, 255), QColor(240, 240, 255));
@@ -724,6 +910,18 @@ int main(int argc, char* argv[]) {
       p.end();
       ok = save(img,
                 QStringLiteral("%1/Mof_IMG_%2%3.bmp").arg(dir).arg(pose).arg(frame ? 'b' : 'a')) &&
+           ok;
+    }
+  }
+  for (int pose : kFuwaPoses) {
+    for (int frame = 0; frame < 2; ++frame) {
+      QImage img = canvas();
+      QPainter p(&img);
+      p.setRenderHint(QPainter::Antialiasing);
+      drawFuwa(p, pose, frame);
+      p.end();
+      ok = save(img,
+                QStringLiteral("%1/Fwa_IMG_%2%3.bmp").arg(dir).arg(pose).arg(frame ? 'b' : 'a')) &&
            ok;
     }
   }

@@ -136,42 +136,53 @@ void frmFriend::layOut() {
   pet.caption = "友達のペット";
   pet.left = 3000, pet.top = 60, pet.width = 3480, pet.height = 5400;
   Control& pic = add("Picture", "KAO_pic_F", "Frame1");
-  pic.left = 120, pic.top = 300, pic.width = 1690, pic.height = 1370;
+  pic.left = 120, pic.top = 300, pic.width = 1560, pic.height = 1260;
   pic.stretch = true;
   int y = 300;
   for (const ValueLabel& v : kPetHead) {
     Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
     cap.caption = v.caption;
-    cap.left = 1900, cap.top = y, cap.width = 540, cap.height = 255;
+    cap.left = 1740, cap.top = y, cap.width = 570, cap.height = 255;
     Control& value = add("Label", v.name, "Frame1");
-    value.left = 2460, value.top = y, value.width = 960, value.height = 255;
+    value.left = 2340, value.top = y, value.width = 1080, value.height = 255;
     y += 345;
   }
-  y = 1800;
-  for (std::size_t i = 0; i < kPetValues.size(); ++i) {
-    const ValueLabel& v = kPetValues[i];
-    const int left = i % 2 == 0 ? 120 : 1800;
+  // Two columns; the condition, told in words, takes a row of its own.
+  y = 1740;
+  int column = 0;
+  for (const ValueLabel& v : kPetValues) {
+    const bool wide = std::string(v.name) == "F_condition";
+    if (wide && column == 1) {  // the row begun on the left stays half empty
+      column = 0;
+      y += 345;
+    }
+    const int left = column == 0 ? 120 : 1800;
     Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
     cap.caption = v.caption;
     cap.left = left, cap.top = y, cap.width = 720, cap.height = 255;
     Control& value = add("Label", v.name, "Frame1");
-    value.left = left + 760, value.top = y, value.width = 880, value.height = 255;
-    if (i % 2 == 1) y += 345;
+    value.left = left + 760, value.top = y, value.width = wide ? 2540 : 860, value.height = 255;
+    if (wide || column == 1) {
+      column = 0;
+      y += 345;
+    } else {
+      column = 1;
+    }
   }
   Control& relationCap = add("Label", "lbl_F_relation", "Frame1");
   relationCap.caption = "相性";
-  relationCap.left = 120, relationCap.top = 4020, relationCap.width = 720, relationCap.height = 255;
+  relationCap.left = 120, relationCap.top = 4260, relationCap.width = 480, relationCap.height = 255;
   Control& relation = add("Label", "F_relation", "Frame1");
-  relation.left = 880, relation.top = 4020, relation.width = 2520, relation.height = 255;
+  relation.left = 640, relation.top = 4260, relation.width = 2780, relation.height = 255;
   relation.foreColor = rgb(192, 0, 0);
   Control& battle = add("Button", "battleStart", "Frame1");
   battle.caption = "喧嘩上等";
   battle.tooltip = "友達のペットと喧嘩します。";
-  battle.left = 120, battle.top = 4560, battle.width = 1560, battle.height = 600;
+  battle.left = 120, battle.top = 4680, battle.width = 1560, battle.height = 600;
   Control& chat = add("Button", "Command2", "Frame1");
   chat.caption = "雑談会";
   chat.tooltip = "友達のペットが覚えている言葉を教えてもらいます。";
-  chat.left = 1800, chat.top = 4560, chat.width = 1560, chat.height = 600;
+  chat.left = 1800, chat.top = 4680, chat.width = 1560, chat.height = 600;
 
   Control& owner = add("Frame", "Frame2");
   owner.caption = "飼い主";

@@ -9,8 +9,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +85,13 @@ FormView::~FormView() = default;
 void FormView::detach() {
   form_ = nullptr;
   for (auto& [name, timer] : timers_) timer->stop();
+}
+
+void FormView::release() {
+  detach();
+  hide();
+  released_ = true;
+  if (acting_ == 0) deleteLater();
 }
 
 QWidget* FormView::widget(const std::string& control) const {
@@ -435,11 +444,28 @@ void FormView::syncControl(const Control& c, QWidget* w) {
       if (l->text() != shown) l->setText(shown);
     } else {
       const QString path = qs(c.picture);
-      if (w->property(kPictureProperty).toString() != path) {
-        w->setProperty(kPictureProperty, path);
-        l->setPixmap(path.isEmpty() ? QPixmap() : QPixmap(path));
+      // The file and the way it is drawn: a change of either loads the picture anew.
+      const QString shown =
+          c.mirrored && !path.isEmpty() ? QStringLiteral("mirrored:") + path : path;
+      if (w->property(kPictureProperty).toString() != shown) {
+        w->setProperty(kPictureProperty, shown);
+        QImage image;
+        if (!path.isEmpty()) image.load(path);
+        if (c.mirrored && !image.isNull()) image = image.mirrored(true, false);
+        l->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
       }
       if (l->hasScaledContents() != c.stretch) l->setScaledContents(c.stretch);
+    }
+  }
+  // Pictures, images and labels: no border, or a single line in the foreground colour, with
+  // a stretched picture inside it.
+  if (c.kind == "Picture" || c.kind == "Image" || c.kind == "Label") {
+    if (auto* frame = qobject_cast<QFrame*>(w)) {
+      const int style = c.borderStyle == 1 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
+      if (frame->frameStyle() != style || frame->lineWidth() != 1) {
+        frame->setFrameStyle(style);
+        frame->setLineWidth(1);
+      }
     }
   }
 
@@ -485,16 +511,23 @@ void FormView::syncTimers() {
 
 void FormView::act(const std::function<void(Form&)>& action) {
   if (form_ == nullptr) return;
-  QPointer<FormView> self(this);
   Game& g = form_->game();
   const std::string label = form_->name() + "/View ";
+  // The form may close inside the action, while this view's handler is still on the stack
+  // (a pause or a message box runs other events meanwhile): the view stays until it returns.
+  ++acting_;
   try {
     action(*form_);
   } catch (...) {
     reportCurrentError(g, label);
   }
+  --acting_;
   host_.syncAll();
-  if (self && self->form_ != nullptr) self->showPopups();
+  if (released_) {
+    if (acting_ == 0) deleteLater();
+    return;
+  }
+  if (form_ != nullptr) showPopups();
 }
 
 void FormView::showPopups() {
@@ -541,7 +574,13 @@ void FormView::popup(const std::string& menu) {
     }
   };
   fill(&m, menu);
+  ++acting_;
   QAction* chosen = m.exec(QCursor::pos());
+  --acting_;
+  if (released_) {
+    if (acting_ == 0) deleteLater();
+    return;
+  }
   if (chosen == nullptr || form_ == nullptr) return;
   auto it = entries.find(chosen);
   if (it == entries.end()) return;
@@ -689,6 +728,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter p(this);
+  drawFrame(&p);
   p.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());

@@ -41,8 +41,11 @@ class FormView : public QWidget {
   Form* form() const { return form_; }
   // Builds the widgets of every control (the host calls it once, after construction).
   void create();
-  // The form has gone: the view stops touching it and goes away.
+  // The form has gone: the view stops touching it.
   void detach();
+  // The form has closed: the view detaches, hides and is deleted, once none of its own
+  // handlers is running any more (one may be waiting inside a pause or a message box).
+  void release();
   // Copies the form's control data onto the widgets (only what changed).
   void sync();
   QWidget* widget(const std::string& control) const;
@@ -75,6 +78,8 @@ class FormView : public QWidget {
   std::map<std::string, QWidget*> widgets_;
   std::map<std::string, QTimer*> timers_;
   std::map<QObject*, std::string> names_;
+  int acting_ = 0;  // the owner's actions (and pop-up menus) of this view now running
+  bool released_ = false;
   bool placed_ = false;
   int appliedLeft_ = -1, appliedTop_ = -1;
   bool syncing_ = false;

@@ -1,11 +1,11 @@
 #include "ui/QtWindowHost.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 
 #include "startup/Form.h"
 #include "ui/FormView.h"
@@ -55,31 +55,36 @@ void QtWindowHost::formShown(Form& form, bool modal) {
 
 void QtWindowHost::formHidden(Form& form) {
   if (FormView* view = viewOf(form)) view->hide();
-  for (auto& [f, loop] : modalLoops_)
-    if (f == &form) loop->quit();
+  endModal(form);
 }
 
 void QtWindowHost::formClosed(Form& form) {
-  for (auto& [f, loop] : modalLoops_)
-    if (f == &form) loop->quit();
+  endModal(form);
   auto it = views_.find(&form);
   if (it != views_.end()) {
-    if (FormView* view = it->second.data()) {
-      view->detach();
-      view->hide();
-      view->deleteLater();
-    }
+    // The view may be inside one of its own handlers (the close box, a timer that paused):
+    // it goes once that has returned.
+    if (FormView* view = it->second.data()) view->release();
     views_.erase(it);
   }
   maybeQuit();
 }
 
+void QtWindowHost::endModal(const Form& form) {
+  for (Modal& m : modalLoops_) {
+    if (m.form != &form) continue;
+    m.ended = true;
+    m.loop->quit();
+    for (QEventLoop* pause : m.pauses) pause->quit();
+  }
+}
+
 void QtWindowHost::runModal(Form& form) {
   if (form.closed || !form.shown) return;
   QEventLoop loop;
-  modalLoops_.emplace_back(&form, &loop);
+  auto it = modalLoops_.insert(modalLoops_.end(), Modal{&form, &loop, false, {}});
   if (!form.closed && form.shown) loop.exec();
-  std::erase_if(modalLoops_, [&loop](const auto& p) { return p.second == &loop; });
+  modalLoops_.erase(it);
 }
 
 ScreenArea QtWindowHost::screenOf(const Form& form) {
@@ -114,16 +119,24 @@ void QtWindowHost::sleep(int milliseconds) {
 }
 
 void QtWindowHost::waitResponsive(int milliseconds) {
-  // The windows go on answering the owner through the pause; what changed shows first.
+  // What changed shows first; then the windows go on answering the owner, each event
+  // bringing every window up to date, until the time is up.
   syncAll();
-  QElapsedTimer elapsed;
-  elapsed.start();
-  while (elapsed.elapsed() < milliseconds) {
-    const auto left = static_cast<int>(milliseconds - elapsed.elapsed());
-    QCoreApplication::processEvents(QEventLoop::AllEvents, left > 0 ? left : 0);
-    syncAll();
-    if (left > 0) QThread::msleep(static_cast<unsigned long>(left < 15 ? left : 15));
-  }
+  if (milliseconds <= 0) return;
+  // A modal form's loop stays in the list until its exec() returns, which is below this
+  // call on the stack: the entry outlives the pause.
+  Modal* owner = modalLoops_.empty() ? nullptr : &modalLoops_.back();
+  if (owner != nullptr && owner->ended) return;
+  QEventLoop pause;
+  QTimer timer;
+  timer.setSingleShot(true);
+  timer.setTimerType(Qt::PreciseTimer);
+  connect(&timer, &QTimer::timeout, &pause, &QEventLoop::quit);
+  if (owner != nullptr) owner->pauses.push_back(&pause);
+  timer.start(milliseconds);
+  pause.exec();
+  if (owner != nullptr) std::erase(owner->pauses, &pause);
+  syncAll();
 }
 
 void QtWindowHost::syncAll() {

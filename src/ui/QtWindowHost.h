@@ -1,10 +1,13 @@
 // Real windows for the game's forms: a FormView per shown form, modal forms in a nested
-// event loop, the screen geometry in twips, the always-on-top band and short pauses.
+// event loop, the screen geometry in twips, the always-on-top band and pauses. A pause in
+// which the windows keep answering belongs to the innermost modal window: once that window
+// has closed, the pause ends and the remaining pauses of the same step are skipped.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <list>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,7 +58,16 @@ class QtWindowHost final : public QObject, public WindowHost {
 
   std::map<const Form*, QPointer<FormView>> views_;
   std::map<std::string, ViewFactory> factories_;
-  std::vector<std::pair<const Form*, QEventLoop*>> modalLoops_;
+  // A modal form's event loop, innermost last, with the pauses taken inside it.
+  struct Modal {
+    const Form* form;
+    QEventLoop* loop;
+    bool ended = false;  // the form has closed or hidden: its loop is quitting
+    std::vector<QEventLoop*> pauses;
+  };
+  void endModal(const Form& form);
+
+  std::list<Modal> modalLoops_;
   bool quitWhenNoWindow_ = false;
 };
 

@@ -1,12 +1,16 @@
 // The generic form view on the offscreen platform: widgets under control names, clicks,
-// choices, timers, the pop-up menu and the close box reaching the form, and the
-// message-box style and twips conversions the windows rely on.
+// choices, timers, the pop-up menu and the close box reaching the form, pictures drawn as
+// the control says (mirrored, stretched, framed), a pause that keeps answering the owner,
+// and the message-box style and twips conversions the windows rely on.
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -25,6 +29,13 @@
 using namespace myu;
 
 namespace {
+
+// What a click that pauses saw, kept outside the form, which is gone once the click is over.
+struct PauseLog {
+  int pauseMs = 0;  // 0: a click of Command5 does not pause
+  bool returned = false;
+  int chosenDuringPause = -1;
+};
 
 class frmProbe : public Form {
  public:
@@ -87,6 +98,12 @@ class frmProbe : public Form {
     on("Command5", Event::Click, [this](const EventArgs&) {
       ++clicks;
       ctl("TextWindow").caption = "押されました";
+      if (pauseLog == nullptr || pauseLog->pauseMs == 0) return;
+      // Two pauses in one step, as a battle of words takes them.
+      game().windows().waitResponsive(pauseLog->pauseMs);
+      pauseLog->chosenDuringPause = chosenItem;
+      game().windows().waitResponsive(pauseLog->pauseMs);
+      pauseLog->returned = true;
     });
     on("fldMENU", Event::Click, [this](const EventArgs& a) { chosenOption = a.index; });
     on("List1", Event::Click, [this](const EventArgs&) { chosenItem = ctl("List1").listIndex; });
@@ -101,7 +118,19 @@ class frmProbe : public Form {
 
   int clicks = 0, chosenOption = -1, chosenItem = -1, chosenRow = -1, menuEntry = -1, ticks = 0;
   bool refuseClose = false;
+  PauseLog* pauseLog = nullptr;
 };
+
+// A picture of 40 × 20 pixels: red on the left half, green on the right.
+QString twoColourPicture(const QTemporaryDir& dir) {
+  QImage img(40, 20, QImage::Format_RGB32);
+  img.fill(QColor(255, 0, 0));
+  for (int y = 0; y < 20; ++y)
+    for (int x = 20; x < 40; ++x) img.setPixelColor(x, y, QColor(0, 160, 0));
+  const QString path = dir.filePath(QStringLiteral("two.bmp"));
+  img.save(path, "BMP");
+  return path;
+}
 
 }  // namespace
 
@@ -292,6 +321,106 @@ class FormViewTest : public QObject {
     });
     game_->show(f, true);
     QVERIFY(closedInside);
+  }
+
+  // The probe's picture box is 100 × 100 pixels; the picture is 40 × 20, red then green.
+  void picturesAreDrawnAsTheControlSays_data() {
+    QTest::addColumn<bool>("mirrored");
+    QTest::addColumn<bool>("stretch");
+    QTest::addColumn<int>("border");
+    QTest::addColumn<QPoint>("leftSpot");
+    QTest::addColumn<QPoint>("rightSpot");
+    QTest::addColumn<QColor>("left");
+    QTest::addColumn<QColor>("right");
+    const QColor red(255, 0, 0), green(0, 160, 0);
+    QTest::newRow("as it is, at the top left")
+        << false << false << 0 << QPoint(3, 10) << QPoint(36, 10) << red << green;
+    QTest::newRow("mirrored") << true << false << 0 << QPoint(3, 10) << QPoint(36, 10) << green
+                              << red;
+    QTest::newRow("stretched") << false << true << 0 << QPoint(5, 50) << QPoint(94, 50) << red
+                               << green;
+    QTest::newRow("mirrored and stretched")
+        << true << true << 0 << QPoint(5, 50) << QPoint(94, 50) << green << red;
+    QTest::newRow("framed, mirrored and stretched")
+        << true << true << 1 << QPoint(5, 50) << QPoint(94, 50) << green << red;
+  }
+  void picturesAreDrawnAsTheControlSays() {
+    QFETCH(bool, mirrored);
+    QFETCH(bool, stretch);
+    QFETCH(int, border);
+    QFETCH(QPoint, leftSpot);
+    QFETCH(QPoint, rightSpot);
+    QFETCH(QColor, left);
+    QFETCH(QColor, right);
+    frmProbe& f = shown();
+    Control& pic = f.ctl("Picture1");
+    pic.picture = twoColourPicture(dir_).toStdString();
+    pic.mirrored = mirrored;
+    pic.stretch = stretch;
+    pic.borderStyle = border;
+    host_->syncAll();
+    QWidget* w = view(f)->widget("Picture1");
+    QCOMPARE(w->size(), QSize(100, 100));
+    QImage img = w->grab().toImage();
+    QCOMPARE(img.pixelColor(leftSpot), left);
+    QCOMPARE(img.pixelColor(rightSpot), right);
+    // A single line in the foreground colour all round, or none.
+    const QColor corner = border == 1 ? QColor(0, 0, 0) : left;
+    QCOMPARE(img.pixelColor(0, 0), corner);
+    QCOMPARE(img.pixelColor(99, 99) == QColor(0, 0, 0), border == 1);
+    // The same file the other way round is drawn anew.
+    pic.mirrored = !mirrored;
+    host_->syncAll();
+    img = w->grab().toImage();
+    QCOMPARE(img.pixelColor(leftSpot), right);
+    QCOMPARE(img.pixelColor(rightSpot), left);
+  }
+
+  // The owner's click pauses twice; meanwhile he chooses an item, then closes the window.
+  // A modal window's pauses end with it; another window's run their time.
+  void aPauseAnswersTheOwnerAndTheClosedWindowWaitsForTheClick_data() {
+    QTest::addColumn<bool>("modal");
+    QTest::addColumn<int>("pauseMs");
+    QTest::newRow("modal window") << true << 60000;
+    QTest::newRow("window of its own") << false << 300;
+  }
+  void aPauseAnswersTheOwnerAndTheClosedWindowWaitsForTheClick() {
+    QFETCH(bool, modal);
+    QFETCH(int, pauseMs);
+    frmProbe& f = game_->form<frmProbe>();
+    PauseLog log;
+    log.pauseMs = pauseMs;
+    f.pauseLog = &log;
+    QPointer<ui::FormView> v;
+    bool goneWhilePausing = false;
+    QElapsedTimer clock;
+    auto click = [&] {
+      v = view(f);
+      connect(v.data(), &QObject::destroyed, this, [&] { goneWhilePausing = !log.returned; });
+      QTimer::singleShot(30, this, [&] {
+        v->findChild<QListWidget*>(QStringLiteral("List1"))->setCurrentRow(1);
+        QTimer::singleShot(30, this, [&] { v->close(); });
+      });
+      clock.start();
+      QTest::mouseClick(v->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    };
+    if (modal) {
+      QTimer::singleShot(0, this, click);
+      game_->show(f, true);  // returns once the window has closed
+    } else {
+      game_->show(f);
+      click();
+    }
+    // The choice reached the form during the first pause.
+    QVERIFY(log.returned);
+    QCOMPARE(log.chosenDuringPause, 1);
+    // Closing a modal window ended that pause and skipped the second, long before their
+    // minutes were up.
+    if (modal) QVERIFY(clock.elapsed() < 30000);
+    QVERIFY(game_->findForm("frmProbe") == nullptr);
+    // The window's view stayed while its click was still running, and went after it.
+    QVERIFY(!goneWhilePausing);
+    QTRY_VERIFY(v.isNull());
   }
 
   void messageBoxStylesGiveTheirButtons_data() {

@@ -1,6 +1,7 @@
 // The game's windows on screen: the feeding window with a food file open and with every
 // potion and poison, the status window's radar chart, the titles, the death window's last
-// words and the hall of fame. Each is shown through the core, in a copy of the program
+// words, the hall of fame, the friends window with a friend's pet dropped on it and the
+// battle window. Each is shown through the core, in a copy of the program
 // folder, and checked on its widgets and pixels. With MYURUKA_SHOTS set to a folder, each
 // window is also saved there as a picture (run under a real X server for window frames).
 #include <QApplication>
@@ -8,16 +9,22 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -26,11 +33,16 @@
 
 #include "feeding/Feeding.h"
 #include "feeding/frmServe.h"
+#include "friends/Friends.h"
+#include "friends/frmBattle.h"
+#include "friends/frmFriend.h"
 #include "memorial/Memorial.h"
 #include "memorial/frmDeaD.h"
 #include "persistence/mdliniFile.h"
 #include "petwindow/frmKivoMain.h"
+#include "petwindow/mdlGraphic.h"
 #include "startup/Game.h"
+#include "startup/Sjis.h"
 #include "startup/UserInput.h"
 #include "startup/frmFirstProfile.h"
 #include "status/StatusWindow.h"
@@ -38,7 +50,9 @@
 #include "testsupport/Scripted.h"
 #include "ui/FormView.h"
 #include "ui/QtWindowHost.h"
+#include "ui/Twips.h"
 #include "ui/Views.h"
+#include "words/WordRecord.h"
 
 using namespace myu;
 
@@ -123,6 +137,69 @@ int fileIndex(const Control& files, const std::string& name) {
   for (size_t i = 0; i < files.items.size(); ++i)
     if (files.items[i] == name) return static_cast<int>(i);
   return -1;
+}
+
+void putCp932(const QString& path, const std::string& utf8) {
+  const auto bytes = toCp932(utf8);
+  QFile f(path);
+  QVERIFY(bytes && f.open(QIODevice::WriteOnly));
+  f.write(bytes->data(), static_cast<qint64>(bytes->size()));
+}
+
+// A language file of (meaning, word) records.
+void putWords(const QString& path, const std::vector<std::pair<std::string, std::string>>& words) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  for (const auto& [mean, word] : words) {
+    const std::string record = WordRecord{mean, word, "", ""}.pack();
+    f.write(record.data(), static_cast<qint64>(record.size()));
+  }
+}
+
+// A friend's pet as the status window's copy leaves it on the friend's desktop: the owner's
+// save file "はなこ.kvo" in the layout of user.ini, and the pet's language file beside it.
+QString putFriend(const QString& folder) {
+  QDir().mkpath(folder);
+  const QString kvo = folder + QStringLiteral("/はなこ.kvo");
+  putCp932(kvo,
+           "[PROFILE]\r\nName=はなこ\r\nMail=ふわりんと仲良くしてね！\r\nSex=女\r\nAge=19\r\n"
+           "Type=のんびりや\r\n[PETPROFILE]\r\nPetName=ふわりん\r\nTYPE=まじめ\r\n"
+           "MODEL=フワリーノ\r\nVER=1.5\r\nPOWER=38\r\nDEFENSE=30\r\nSPEED=44\r\nLUCK=25\r\n"
+           "MAXHP=260\r\nHP=230\r\nMAXMP=180\r\nMP=150\r\nCONDITION=2\r\nBRAIN=40\r\n"
+           "[TIME]\r\nSTART=2025/11/03 18:20:00\r\nLASTTIME=2026/01/01 08:30:00\r\n");
+  putWords(folder + QStringLiteral("/ふわりん.dat"), {{"悪口", "いじわる"},
+                                                      {"悪口", "おたんこなす"},
+                                                      {"悪口", "ぷんぷん"},
+                                                      {"誉め言葉", "ふわふわ"},
+                                                      {"挨拶", "こんにちは"}});
+  return kvo;
+}
+
+// The owner drags a file from elsewhere and lets it go over the list.
+void dropOn(QListWidget* list, const QString& file) {
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(file)});
+  const QPoint at = list->viewport()->rect().center();
+  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list->viewport(), &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list->viewport(), &drop);
+}
+
+// Every text of a window's labels fits its label on one line: nothing wraps out of sight.
+void labelsFit(QWidget* view) {
+  for (auto* l : view->findChildren<QLabel*>()) {
+    if (l->text().isEmpty() || !l->isVisible()) continue;
+    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+             qPrintable(l->objectName() + QStringLiteral(": ") + l->text()));
+  }
+}
+
+// The picture a label shows, as drawn.
+QImage drawn(QWidget* view, const char* name) {
+  auto* l = view->findChild<QLabel*>(QLatin1String(name));
+  return l == nullptr ? QImage() : l->grab().toImage();
 }
 
 }  // namespace
@@ -317,6 +394,204 @@ class WindowsTest : public QObject {
     QVERIFY(name != nullptr);
     QCOMPARE(name->text(), QStringLiteral("ぴーちゃん"));
     shoot(view, "hall-of-fame.png");
+  }
+
+  // The friend's files are dropped on the file list; the pet learns its words, then fights it
+  // and the battle window is looked at after a battle of words and a blow.
+  void friendsWindowTakesADroppedFriendThenChatsAndFights() {
+    Rig rig;
+    putWords(rig.dir.filePath(QStringLiteral("ぴーちゃん.dat")),
+             {{"悪口", "ばーか"}, {"悪口", "とりあたま"}, {"挨拶", "おはよう"}});
+    const QString kvo = putFriend(rig.dir.filePath(QStringLiteral("ともだち")));
+    showFriendsWindow(*rig.game);
+    auto& form = rig.game->form<frmFriend>();
+    ui::FormView* view = rig.view(form);
+    QVERIFY(view != nullptr && view->isVisible());
+    auto* files = view->findChild<QListWidget*>(QStringLiteral("File1"));
+    QVERIFY(files != nullptr && files->viewport()->acceptDrops());
+    dropOn(files, kvo);
+
+    // The list moved to the friend's folder with the file chosen; the friend is shown.
+    QVERIFY(files->currentItem() != nullptr);
+    QCOMPARE(files->currentItem()->text(), QStringLiteral("はなこ.kvo"));
+    auto text = [view](const char* name) {
+      auto* l = view->findChild<QLabel*>(QLatin1String(name));
+      return l == nullptr ? QString() : l->text();
+    };
+    QCOMPARE(text("F_name"), QStringLiteral("ふわりん"));
+    QCOMPARE(text("F_model"), QStringLiteral("フワリーノ"));
+    QCOMPARE(text("F_lastrec"), QStringLiteral("5コ"));
+    QCOMPARE(text("F_totalday"), QStringLiteral("59日"));
+    QCOMPARE(text("U_name"), QStringLiteral("はなこ"));
+    QCOMPARE(text("F_relation"), QStringLiteral("なんとなく、気が合うんだよね。"));
+    QCOMPARE(view->findChild<QPlainTextEdit*>(QStringLiteral("U_text"))->toPlainText(),
+             QStringLiteral("ふわりんと仲良くしてね！"));
+    // Its picture, the sister species' own, framed by a single line.
+    auto* face = view->findChild<QLabel*>(QStringLiteral("KAO_pic_F"));
+    QVERIFY(face != nullptr && face->isVisible() && !face->pixmap().isNull());
+    QCOMPARE(face->frameShape(), QFrame::Box);
+    QCOMPARE(face->pixmap().toImage(),
+             QImage(rig.dir.filePath(QStringLiteral("Img/Fwa_IMG_0a.bmp")))
+                 .convertToFormat(face->pixmap().toImage().format()));
+    auto* chat = view->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* fight = view->findChild<QPushButton*>(QStringLiteral("battleStart"));
+    QVERIFY(chat->isEnabled() && fight->isEnabled());
+    labelsFit(view);
+    shoot(view, "friends-window.png");
+
+    chat->click();
+    QVERIFY(rig.out.str().find("ふわりんから5コ 教えて貰ったようだ。") != std::string::npos);
+
+    bool fought = false;
+    auto fightOnce = [&](frmBattle* battle) {
+      QVERIFY(battle != nullptr);
+      ui::FormView* bv = rig.view(*battle);
+      QVERIFY(bv != nullptr && bv->isVisible());
+      // The steps are taken here, one by one, each after the log was cut as a tick cuts it.
+      battle->timer("Timer1")->enabled = false;
+      battle->RemoveLine();
+      QVERIFY(battle->AttackU());
+      battle->RemoveLine();
+      QVERIFY(battle->AttackF());
+      battle->RemoveLine();
+      QVERIFY(battle->Battle2(0));
+      battle->RemoveLine();
+      QVERIFY(battle->AttackU());
+      QVERIFY(battle->print_BT_Status());
+      rig.host.syncAll();
+
+      // The log: its last four lines, each wholly inside the list.
+      auto* log = bv->findChild<QListWidget*>(QStringLiteral("List1"));
+      QCOMPARE(log->count(), 4);
+      QCOMPARE(log->item(3)->text().left(4), QStringLiteral("ふわりん"));
+      for (int i = 0; i < log->count(); ++i) {
+        const QRect r = log->visualItemRect(log->item(i));
+        QVERIFY(log->viewport()->rect().contains(r.topLeft()));
+        QVERIFY(r.bottom() <= log->viewport()->rect().bottom());
+        QVERIFY2(
+            log->fontMetrics().horizontalAdvance(log->item(i)->text()) < log->viewport()->width(),
+            qPrintable(log->item(i)->text()));
+      }
+      // Both bars partly red, both pictures there.
+      for (const char* bar : {"UHP", "FHP"}) {
+        const int red = bv->widget(std::string(bar) + "red")->width();
+        QVERIFY(red > 0 && red < bv->widget(std::string(bar) + "blu")->width());
+      }
+      QVERIFY(!drawn(bv, "PicIMG(0)").isNull() && !drawn(bv, "PicIMG(1)").isNull());
+      QVERIFY(battle->ctl("PicIMG", 1).mirrored);
+      labelsFit(bv);
+      shoot(bv, "battle-window.png");
+      fought = true;
+    };
+    QTimer::singleShot(0, [&] {
+      auto* battle = static_cast<frmBattle*>(rig.game->findForm(frmBattle::kName));
+      fightOnce(battle);
+      if (battle != nullptr) rig.game->unload(*battle);
+    });
+    fight->click();
+    QVERIFY(fought);
+    QVERIFY(view->isVisible());
+  }
+
+  // The red part of a bar lies over its blue whole and is as long as the value says.
+  void battleBarsShowTheValueInRedOverBlue_data() {
+    QTest::addColumn<int>("hp");
+    QTest::addColumn<int>("redTwips");
+    QTest::newRow("most of it") << 240 << 1152;
+    QTest::newRow("half") << 150 << 720;
+    QTest::newRow("all") << 300 << 1440;
+    QTest::newRow("nothing") << 0 << 0;
+  }
+  void battleBarsShowTheValueInRedOverBlue() {
+    QFETCH(int, hp);
+    QFETCH(int, redTwips);
+    Rig rig;
+    auto& battle = rig.game->form<frmBattle>();
+    rig.game->load(battle);
+    battle.friendMaxHp = 300;
+    battle.friendHp = hp;
+    battle.friendMaxMp = 100;
+    battle.friendMp = 50;
+    QVERIFY(battle.print_BT_Status());
+    rig.game->show(battle);
+    ui::FormView* view = rig.view(battle);
+    QVERIFY(view != nullptr);
+    const double dpi = view->dpi();
+    QWidget* red = view->widget("FHPred");
+    QWidget* blue = view->widget("FHPblu");
+    QCOMPARE(battle.ctl("FHPred").width, redTwips);
+    QCOMPARE(red->isVisible(), redTwips > 0);
+    if (redTwips > 0) QCOMPARE(red->width(), ui::twipsToPixels(redTwips, dpi));
+    const QImage img = view->grab().toImage();
+    const int y = blue->geometry().center().y();
+    const QColor first = img.pixelColor(blue->geometry().left() + 1, y);
+    const QColor last = img.pixelColor(blue->geometry().right() - 1, y);
+    QCOMPARE(first, redTwips > 0 ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    QCOMPARE(last, redTwips == 1440 ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    if (redTwips > 0 && redTwips < 1440) {
+      const int edge = blue->geometry().left() + ui::twipsToPixels(redTwips, dpi);
+      QCOMPARE(img.pixelColor(edge - 2, y), QColor(255, 0, 0));
+      QCOMPARE(img.pixelColor(edge + 1, y), QColor(0, 0, 255));
+    }
+    QCOMPARE(view->findChild<QLabel*>(QStringLiteral("FHP"))->text(), QString::number(hp));
+  }
+
+  // An opponent of our own species: the same picture, the other way round.
+  void battleWindowShowsTheOpponentMirrored() {
+    Rig rig;
+    auto& battle = rig.game->form<frmBattle>();
+    rig.game->load(battle);
+    ShowBattlePose(*rig.game, battle, 0);
+    std::int32_t pose = 0;
+    DrawBattlePictures(*rig.game, battle, pose, "Mof");
+    rig.game->show(battle);
+    ui::FormView* view = rig.view(battle);
+    const QImage own = drawn(view, "PicIMG(0)");
+    const QImage other = drawn(view, "PicIMG(1)");
+    QVERIFY(!own.isNull());
+    QCOMPARE(other.size(), own.size());
+    QVERIFY(other != own);
+    QCOMPARE(other, own.mirrored(true, false));
+  }
+
+  // The close box in the middle of a battle of words: the step ends, and so does the battle,
+  // without a result.
+  void closingTheBattleWindowDuringABattleOfWordsEndsIt() {
+    Rig rig;
+    putWords(rig.dir.filePath(QStringLiteral("ぴーちゃん.dat")), {{"悪口", "ばーか"}});
+    putFriend(rig.dir.filePath(QStringLiteral("ともだち")));
+    GameState& s = rig.game->st;
+    const auto fights = s.battleCount, wins = s.battleWinCount;
+    const auto hp = s.hp;
+    BattleFoe foe;
+    foe.maxHp = 260, foe.hp = 230, foe.power = 38, foe.defense = 30, foe.name = "ふわりん";
+    foe.wordCount = 5;
+    foe.langPath = rig.dir.filePath(QStringLiteral("ともだち/ふわりん.dat")).toStdString();
+    foe.model = "フワリーノ";
+    QPointer<ui::FormView> view;
+    QTimer::singleShot(0, [&] {
+      auto* battle = rig.game->findForm(frmBattle::kName);
+      QVERIFY(battle != nullptr);
+      view = rig.view(*battle);
+      // Closed after a while whatever happens, so that a failure cannot hang the test.
+      QTimer::singleShot(1200, [&] {
+        if (view) view->close();
+      });
+      // The first step at once: no flight (a = 30), a battle of words (k = 0).
+      rig.random.queued = {30, 0};
+      battle->timer("Timer1")->interval = 1;
+      rig.host.syncAll();
+    });
+    QVERIFY(rig.game->form<frmBattle>().Battle_INI(foe));
+    QVERIFY(rig.game->findForm(frmBattle::kName) == nullptr);
+    const std::string said = rig.out.str();
+    QVERIFY(said.find("が勝ちました") == std::string::npos);
+    QVERIFY(said.find("負けてしまいました") == std::string::npos);
+    QCOMPARE(s.battleCount, fights + 1);
+    QCOMPARE(s.battleWinCount, wins);
+    QCOMPARE(s.hp, hp);
+    QVERIFY(s.deadType.empty());
+    QTRY_VERIFY(view.isNull());
   }
 
   void firstProfileComboShowsItsStartingTextAndTakesTyping() {
