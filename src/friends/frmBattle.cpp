@@ -445,13 +445,21 @@ bool frmBattle::Battle2(std::int32_t kind) {
     log(std::string(battle.title) + "の始まりだ！！");
     ownPicture(3);
     friendPicture(3);
+    // A window closed during a pause ends the battle of words there, without a result.
+    auto pauseEnds = [&] {
+      game_.windows().waitResponsive(kWordPause);
+      if (!closed) return false;
+      game_.lang1.close();
+      game_.lang3.close();
+      return true;
+    };
     for (std::size_t round = 0; round < 3; ++round) {
       RemoveLine();
       log(s.petName + ">   " + ownLines[round]);
-      game_.windows().waitResponsive(kWordPause);
+      if (pauseEnds()) return true;
       RemoveLine();
       log(friendName + ">   " + foeLines[round]);
-      game_.windows().waitResponsive(kWordPause);
+      if (pauseEnds()) return true;
     }
     RemoveLine();
     if (i > j || ownSilent) {

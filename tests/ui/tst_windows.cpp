@@ -562,7 +562,7 @@ class WindowsTest : public QObject {
     putFriend(rig.dir.filePath(QStringLiteral("ともだち")));
     GameState& s = rig.game->st;
     const auto fights = s.battleCount, wins = s.battleWinCount;
-    const auto hp = s.hp;
+    const auto hp = s.hp, mp = s.mp;
     BattleFoe foe;
     foe.maxHp = 260, foe.hp = 230, foe.power = 38, foe.defense = 30, foe.name = "ふわりん";
     foe.wordCount = 5;
@@ -590,6 +590,8 @@ class WindowsTest : public QObject {
     QCOMPARE(s.battleCount, fights + 1);
     QCOMPARE(s.battleWinCount, wins);
     QCOMPARE(s.hp, hp);
+    // the battle of words ended with its window: no mental damage either
+    QCOMPARE(s.mp, mp);
     QVERIFY(s.deadType.empty());
     QTRY_VERIFY(view.isNull());
   }
