@@ -5,8 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "kernel/Game.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Game.h"
 #include "testsupport/Scripted.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "feeding/FoodRecord.h"
-#include "startup/Sjis.h"
+#include "platform/Sjis.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -20,8 +20,8 @@
 #include "app/session/DbusSession.h"
 #endif
 
-#include "startup/Game.h"
-#include "startup/mdlMain.h"
+#include "kernel/Game.h"
+#include "kernel/mdlMain.h"
 #include "ui/AppLook.h"
 #include "ui/QtInstanceLock.h"
 #include "ui/QtServices.h"

@@ -5,16 +5,14 @@
 #include <string>
 
 #include "persistence/mdliniFile.h"
-#include "startup/VbError.h"
+#include "platform/VbError.h"
 
-#include "startup/Game.h"
+#include "kernel/Game.h"
 
 namespace myu {
 
 inline void showPoseNow(Game& g, int pose) {
-  Form* main = g.findForm("frmKivoMain");
-  if (main == nullptr) return;
-  if (const Form::Procedure* p = main->findProcedure("ShowPose")) (*p)({std::to_string(pose)});
+  g.petWindow().showPose(static_cast<std::int16_t>(pose));
 }
 
 // The title flag stored under that key of title.ini ("TIMETR", "KANASIMI").

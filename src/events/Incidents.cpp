@@ -4,9 +4,9 @@
 
 #include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
-#include "startup/Checked.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/Sjis.h"
 #include "status/mdlChange.h"
 #include "words/WordRecord.h"
 

@@ -1,7 +1,7 @@
 // Once a play minute the pet says something, in the mood of its condition, fullness and
 // happiness, often with one of the words it was taught.
 #include "events/mdlEvent.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
 #include "words/WordRecord.h"
 
 namespace myu {

@@ -3,12 +3,12 @@
 #include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
 #include "events/mdlEventrakuda.h"
+#include "events/mdlMischief.h"
 #include "friends/frmBattle.h"
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "petwindow/mdlMischief.h"
-#include "startup/Checked.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/Sjis.h"
 #include "words/WordRecord.h"
 
 namespace myu {

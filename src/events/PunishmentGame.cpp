@@ -2,8 +2,8 @@
 // of the pet's status.
 #include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
 
 namespace myu {
 

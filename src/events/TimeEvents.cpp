@@ -3,8 +3,8 @@
 
 #include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
 #include "status/mdlChange.h"
 
 namespace myu {

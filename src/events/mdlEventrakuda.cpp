@@ -5,8 +5,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Sjis.h"
 
 namespace myu {
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 #include "feeding/Feeding.h"
 
 #include "feeding/frmServe.h"
-#include "startup/Game.h"
+#include "kernel/Game.h"
 
 namespace myu {
 

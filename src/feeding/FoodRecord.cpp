@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "startup/RecordFile.h"
-#include "startup/Sjis.h"
-#include "startup/VbError.h"
+#include "platform/RecordFile.h"
+#include "platform/Sjis.h"
+#include "platform/VbError.h"
 
 namespace myu {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "events/mdlEvent.h"
 #include "feeding/frmServe.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
 #include "status/mdlChange.h"
 
 namespace myu {

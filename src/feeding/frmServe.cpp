@@ -5,10 +5,10 @@
 #include <fstream>
 #include <system_error>
 
-#include "startup/Checked.h"
-#include "startup/FileBrowser.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/FileBrowser.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/Sjis.h"
 
 namespace myu {
 namespace fs = std::filesystem;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "feeding/FoodRecord.h"
-#include "startup/FileBrowser.h"
-#include "startup/Form.h"
-#include "startup/RecordFile.h"
+#include "kernel/FileBrowser.h"
+#include "platform/Form.h"
+#include "platform/RecordFile.h"
 
 namespace myu {
 

@@ -5,11 +5,11 @@
 #include <limits>
 #include <vector>
 
-#include "persistence/GameState.h"
-#include "petwindow/mdlGraphic.h"
-#include "startup/Checked.h"
-#include "startup/Procedures.h"
-#include "startup/mdlMain.h"
+#include "friends/PetPictures.h"
+#include "kernel/GameState.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/ProcArgs.h"
 #include "words/WordRecord.h"
 
 namespace myu {

@@ -6,14 +6,14 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "friends/PetPictures.h"
 #include "friends/frmBattle.h"
-#include "persistence/GameState.h"
-#include "petwindow/mdlGraphic.h"
-#include "startup/Checked.h"
-#include "startup/FileNames.h"
-#include "startup/Procedures.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/GameState.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/FileNames.h"
+#include "platform/ProcArgs.h"
+#include "platform/Sjis.h"
 #include "status/mdlChange.h"
 #include "words/WordRecord.h"
 

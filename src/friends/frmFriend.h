@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "kernel/FileBrowser.h"
 #include "persistence/mdliniFile.h"
-#include "startup/FileBrowser.h"
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Checked.h"
-#include "startup/FileNames.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/FileNames.h"
 
 namespace myu {
 
@@ -221,7 +221,7 @@ bool frmDeaD::endOfLife() {
   s.answer1 = static_cast<std::int16_t>(game_.MsgBox("さらばっ！", mb::kOkOnly));
   if (game_.petWindow().mainFormLoaded()) {
     s.hp = 0;
-    if (Form* main = game_.findForm("frmKivoMain")) game_.unload(*main);
+    game_.petWindow().close();
   }
   return true;
 }

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/DateTime.h"
-#include "startup/Form.h"
+#include "platform/DateTime.h"
+#include "platform/Form.h"
 
 namespace myu {
 

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "friends/PetPictures.h"
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "petwindow/mdlGraphic.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
 
 namespace myu {
 

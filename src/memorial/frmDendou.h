@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

@@ -1,6 +1,6 @@
 // Reading a friend's pet file. Nothing is ever written to it.
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/mdlMain.h"
 
 namespace myu {
 

@@ -1,9 +1,9 @@
 // The integrity stamps of user.ini and title.ini.
 #include <cstdio>
 
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
 
 namespace myu {
 namespace {

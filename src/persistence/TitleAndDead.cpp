@@ -1,8 +1,8 @@
 // title.ini (the royal titles) and dead.ini (the record of dead pets).
 #include <optional>
 
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/mdlMain.h"
 
 namespace myu {
 

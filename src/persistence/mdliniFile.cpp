@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
 
 namespace myu {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/Game.h"
+#include "kernel/Game.h"
 
 namespace myu {
 

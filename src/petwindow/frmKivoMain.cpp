@@ -6,15 +6,16 @@
 #include <limits>
 
 #include "events/mdlEvent.h"
+#include "events/mdlMischief.h"
 #include "feeding/Feeding.h"
+#include "kernel/Game.h"
+#include "kernel/Pictures.h"
+#include "kernel/mdlMain.h"
 #include "memorial/Memorial.h"
 #include "persistence/mdliniFile.h"
 #include "petwindow/frmSplash.h"
 #include "petwindow/mdlGraphic.h"
-#include "petwindow/mdlMischief.h"
-#include "startup/Checked.h"
-#include "startup/Game.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
 #include "status/StatusWindow.h"
 #include "status/mdlChange.h"
 #include "words/mdlLang.h"
@@ -342,6 +343,37 @@ void frmKivoMain::Form_Unload() {
   if (discard_) return;
   if (game_.st.hp >= 1)
     game_.st.answer1 = static_cast<std::int16_t>(game_.MsgBox("またねっ！", mb::kOkOnly, ""));
+}
+
+// ---- what the rest of the game asks of the window ----
+
+void frmKivoMain::setClocks(bool on) {
+  for (const char* name : {"CountTime", "Timer1"})
+    if (Timer* t = timer(name)) t->enabled = on;
+}
+
+std::string frmKivoMain::posePicture() {
+  return ctl("Image1").picture;
+}
+
+void frmKivoMain::showPose(std::int16_t pose) {
+  ShowPose(game_, pose);
+}
+
+void frmKivoMain::setFlying(bool on) {
+  timer("move_timer")->enabled = on;
+}
+
+void frmKivoMain::show() {
+  if (!closed) game_.show(*this);
+}
+
+void frmKivoMain::hide() {
+  if (!closed) game_.hide(*this);
+}
+
+void frmKivoMain::close() {
+  game_.unload(*this);
 }
 
 void frmKivoMain::discardWithoutSaving() {

@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "persistence/PetWindowPort.h"
-#include "startup/Form.h"
+#include "kernel/PetWindowPort.h"
+#include "platform/Form.h"
 
 namespace myu {
 
@@ -54,15 +54,27 @@ class frmKivoMain final : public Form, public PetWindowPort {
   void setPosition(double left, double top) override;
   void selectBehaviourOption(int index) override;
   std::int16_t& menuTypeCode() override { return menuType; }
+  Form* window() override { return this; }
+  void setClocks(bool on) override;
+  std::string posePicture() override;
+  void showPose(std::int16_t pose) override;
+  FlightSteps& flight() override { return flightSteps; }
+  void setFlying(bool on) override;
+  void show() override;
+  void hide() override;
+  void close() override;
 
   // Window fields.
   std::int16_t menuType = 0;
   std::int16_t PrpMainForm = 0;
   std::int16_t PrpWindowMode = 0;
   std::int16_t shownPose = 0;
-  std::int32_t moveRounds = 0;
-  // The flight's step in twips (vertical, horizontal); kept between flights.
-  std::int32_t moveStepY = 0, moveStepX = 0;
+  // The flight: its bounces so far and its step in twips (vertical, horizontal), kept between
+  // flights.
+  FlightSteps flightSteps;
+  std::int32_t& moveRounds = flightSteps.rounds;
+  std::int32_t& moveStepY = flightSteps.stepY;
+  std::int32_t& moveStepX = flightSteps.stepX;
   bool blink = false;
   // 0 normal, 1 minimised, 2 maximised: the view keeps it up to date.
   int windowState = 0;

@@ -1,7 +1,7 @@
 #include "petwindow/frmSplash.h"
 
-#include "startup/Game.h"
-#include "startup/mdlMain.h"
+#include "kernel/Game.h"
+#include "kernel/mdlMain.h"
 
 namespace myu {
 

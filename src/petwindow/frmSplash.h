@@ -2,7 +2,7 @@
 // page. It stays on top and closes on almost any input or after 30 seconds.
 #pragma once
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

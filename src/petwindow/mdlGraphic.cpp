@@ -1,32 +1,10 @@
 #include "petwindow/mdlGraphic.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "kernel/Game.h"
+#include "kernel/Pictures.h"
 #include "petwindow/frmKivoMain.h"
-#include "startup/Game.h"
-#include "startup/mdlMain.h"
 
 namespace myu {
-
-std::string poseFileName(const std::string& prefix, std::int32_t pose, char letter) {
-  return prefix + "_IMG_" + std::to_string(pose) + letter + ".bmp";
-}
-
-std::optional<std::string> existingPicture(Game& g, const std::string& fileName) {
-  std::error_code ec;
-  const auto folder = g.file("Img");
-  const auto path = folder / u8path(fileName);
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  // The name must match exactly, letter case included, also where the file system ignores
-  // case.
-  const auto wanted = u8path(fileName);
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (it->path().filename() == wanted) return pathToUtf8(path);
-  }
-  return std::nullopt;
-}
 
 void ShowPose(Game& g, std::int16_t pose) {
   // Picture errors are passed over: each step that fails is skipped.
@@ -38,67 +16,6 @@ void ShowPose(Game& g, std::int16_t pose) {
   }
   try {
     if (auto b = existingPicture(g, poseFileName("Mof", pose, 'b'))) w.ctl("Image2").picture = *b;
-  } catch (...) {
-  }
-}
-
-namespace {
-// Loads a picture of the Img folder into a control when it exists; errors are passed over.
-void loadInto(Game& g, Control& target, const std::string& fileName) {
-  try {
-    if (auto path = existingPicture(g, fileName)) target.picture = *path;
-  } catch (...) {
-  }
-}
-}  // namespace
-
-void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix) {
-  guarded(g, "mdlGraphic/Select_Fpet_IMG ", [&] {
-    if (model == kOwnModel) {
-      prefix = "Mof";
-    } else if (model == kSisterModel) {
-      prefix = "Fwa";
-    } else {
-      prefix = "Oth";
-    }
-  });
-}
-
-void ShowFriendPicture(Game& g, Form& friends, std::int32_t pose, const std::string& prefix) {
-  try {
-    Control& pic = friends.ctl("KAO_pic_F");
-    if (auto path = existingPicture(g, poseFileName(prefix, pose, 'a'))) {
-      pic.picture = *path;
-      pic.borderStyle = 1;
-    }
-  } catch (...) {
-  }
-}
-
-void ShowBattlePose(Game& g, Form& battle, std::int32_t pose) {
-  try {
-    loadInto(g, battle.ctl("ImgKao", 0), poseFileName("Mof", pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 1), poseFileName("Mof", pose, 'b'));
-  } catch (...) {
-  }
-}
-
-void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::string& prefix) {
-  // Two blink flags, one for each pet, alternate their pictures from step to step.
-  struct Blink {
-    bool own = false, other = false;
-  };
-  static Blink blink;
-  try {
-    if (prefix == "Oth") pose = 0;
-    loadInto(g, battle.ctl("ImgKao", 2), poseFileName(prefix, pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 3), poseFileName(prefix, pose, 'b'));
-    blink.own = !blink.own;
-    battle.ctl("PicIMG", 0).picture = battle.ctl("ImgKao", blink.own ? 0 : 1).picture;
-    blink.other = !blink.other;
-    Control& other = battle.ctl("PicIMG", 1);
-    other.picture = battle.ctl("ImgKao", blink.other ? 2 : 3).picture;
-    other.mirrored = true;
   } catch (...) {
   }
 }

@@ -1,37 +1,13 @@
-// Pet pictures: bitmap files in the Img folder, two per pose ("a" and "b").
+// The pet window's pictures: the two pictures of a pose into its hidden images.
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
 
 namespace myu {
 class Game;
-class Form;
 
-// The species of the program's own pets, and the picture prefixes of the species we know.
-inline constexpr const char* kOwnModel = "モフリーノ";
-inline constexpr const char* kSisterModel = "フワリーノ";
-
-// "Mof_IMG_12a.bmp": prefix + "_IMG_" + pose + letter + ".bmp".
-std::string poseFileName(const std::string& prefix, std::int32_t pose, char letter);
-// The UTF-8 path of a picture of the Img folder when a file of exactly that name (letter case
-// included) exists there; nothing otherwise.
-std::optional<std::string> existingPicture(Game& g, const std::string& fileName);
 // Loads the two pictures of a pose into the pet window's hidden images Image1 and Image2;
 // a missing picture leaves its image as it was.
 void ShowPose(Game& g, std::int16_t pose);
-
-// The picture prefix of a pet's model (species): "Mof" for our own, "Fwa" for the sister
-// species, "Oth" for any other. Reports a failure and leaves the prefix as it was.
-void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix);
-// The friends window: the first picture of the pose into KAO_pic_F, with a single-line border.
-void ShowFriendPicture(Game& g, Form& friends, std::int32_t pose, const std::string& prefix);
-// The battle window: the own pet's pictures of the pose into ImgKao(0) and ImgKao(1).
-void ShowBattlePose(Game& g, Form& battle, std::int32_t pose);
-// The battle window: the opponent's pictures of the pose into ImgKao(2) and ImgKao(3), then
-// one animation step of both pets in PicIMG(0) and PicIMG(1) (the opponent mirrored). Pets of
-// unknown species only have pose 0.
-void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::string& prefix);
 
 }  // namespace myu

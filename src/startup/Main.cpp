@@ -2,12 +2,12 @@
 #include <system_error>
 
 #include "events/mdlEvent.h"
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
 #include "petwindow/frmKivoMain.h"
-#include "startup/FileNames.h"
-#include "startup/Sjis.h"
+#include "platform/FileNames.h"
+#include "platform/Sjis.h"
 #include "startup/frmFirstProfile.h"
-#include "startup/mdlMain.h"
 
 namespace myu {
 

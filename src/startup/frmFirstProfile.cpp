@@ -2,12 +2,12 @@
 
 #include <cctype>
 
+#include "kernel/Game.h"
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Checked.h"
-#include "startup/FileNames.h"
-#include "startup/Game.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/FileNames.h"
+#include "platform/Sjis.h"
 
 namespace myu {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

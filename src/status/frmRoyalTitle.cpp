@@ -1,8 +1,8 @@
 #include "status/frmRoyalTitle.h"
 
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
 
 namespace myu {
 

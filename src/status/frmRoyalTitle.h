@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

@@ -6,12 +6,12 @@
 #include <system_error>
 
 #include "friends/Friends.h"
+#include "kernel/mdlMain.h"
 #include "memorial/frmDendou.h"
 #include "persistence/mdliniFile.h"
-#include "startup/Checked.h"
-#include "startup/FileNames.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/FileNames.h"
+#include "platform/Sjis.h"
 #include "status/frmRoyalTitle.h"
 #include "status/mdlChange.h"
 #include "words/mdlLang.h"
@@ -252,7 +252,7 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
 
 void frmStatus::Form_Load() {
   guarded(game_, "frmStatus/Form_Load ", [&] {
-    if (Form* main = game_.findForm("frmKivoMain")) game_.hide(*main);
+    game_.petWindow().hide();
     ActiveKivoMain(game_, false);
     ClampStatus(game_.st);
     if (WriteProfile(game_)) {
@@ -273,8 +273,8 @@ std::int64_t frmStatus::daysSinceBirth() {
 void frmStatus::writeStatusForm() {
   guarded(game_, "frmStatus/writeStatusForm ", [&] {
     const GameState& s = game_.st;
-    if (Form* main = game_.findForm("frmKivoMain"))
-      if (Control* image = main->find("Image1")) ctl("KAO_Pic").picture = image->picture;
+    if (std::string picture = game_.petWindow().posePicture(); !picture.empty())
+      ctl("KAO_Pic").picture = picture;
     wordCount_ = OPENDAT1(game_);
     ctl("petname").caption = s.petName;
     ctl("fldpettype").caption = s.petType;
@@ -496,7 +496,7 @@ bool frmStatus::Form_QueryUnload() {
   guarded(game_, "frmStatus/Form_QueryUnload ", [&] {
     if (Form* friends = friendsWindow(game_)) game_.unload(*friends);
     ActiveKivoMain(game_, true);
-    if (Form* main = game_.findForm("frmKivoMain")) game_.show(*main);
+    game_.petWindow().show();
   });
   return false;
 }

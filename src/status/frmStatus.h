@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "events/mdlEvent.h"
-#include "startup/Checked.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
 #include "words/mdlLang.h"
 
 namespace myu {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "startup/Form.h"
-#include "startup/Game.h"
+#include "kernel/Game.h"
+#include "platform/Form.h"
 
 namespace myu {
 

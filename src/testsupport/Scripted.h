@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "startup/Platform.h"
-#include "startup/VbError.h"
+#include "platform/Platform.h"
+#include "platform/VbError.h"
 
 namespace myu {
 

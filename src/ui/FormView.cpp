@@ -32,9 +32,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "startup/Game.h"
-#include "startup/UserInput.h"
-#include "startup/mdlMain.h"
+#include "kernel/Game.h"
+#include "kernel/UserInput.h"
+#include "kernel/mdlMain.h"
 #include "ui/MessageBoxStyle.h"
 #include "ui/QtWindowHost.h"
 #include "ui/Twips.h"

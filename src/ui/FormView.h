@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 class QTimer;
 class QMenu;

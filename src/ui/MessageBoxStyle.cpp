@@ -1,6 +1,6 @@
 #include "ui/MessageBoxStyle.h"
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 
 namespace myu::ui {
 

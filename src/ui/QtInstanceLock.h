@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 
 namespace myu::ui {
 

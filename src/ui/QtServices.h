@@ -6,7 +6,7 @@
 #include <functional>
 #include <random>
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 
 namespace myu::ui {
 

@@ -7,7 +7,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 #include "ui/FormView.h"
 #include "ui/Twips.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 
 class QEventLoop;
 

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "events/EventHelpers.h"
-#include "startup/Checked.h"
-#include "startup/FileNames.h"
-#include "startup/IniFile.h"
-#include "startup/RecordFile.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/FileNames.h"
+#include "platform/IniFile.h"
+#include "platform/RecordFile.h"
+#include "platform/Sjis.h"
 #include "words/LangSteps.h"
 #include "words/WordRecord.h"
 #include "words/mdlLang.h"

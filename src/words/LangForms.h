@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "startup/Form.h"
+#include "platform/Form.h"
 
 namespace myu {
 

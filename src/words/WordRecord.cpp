@@ -1,7 +1,7 @@
 #include "words/WordRecord.h"
 
-#include "startup/RecordFile.h"
-#include "startup/Sjis.h"
+#include "platform/RecordFile.h"
+#include "platform/Sjis.h"
 
 namespace myu {
 namespace {

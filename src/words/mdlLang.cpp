@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "events/EventHelpers.h"
-#include "startup/Checked.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/Sjis.h"
 #include "words/LangForms.h"
 #include "words/LangSteps.h"
 #include "words/WordRecord.h"

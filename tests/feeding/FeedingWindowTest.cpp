@@ -6,9 +6,9 @@
 
 #include "feeding/FoodRecord.h"
 #include "feeding/frmServe.h"
-#include "startup/Sjis.h"
-#include "startup/UserInput.h"
-#include "startup/VbError.h"
+#include "kernel/UserInput.h"
+#include "platform/Sjis.h"
+#include "platform/VbError.h"
 #include "support/TestGame.h"
 
 namespace myu {

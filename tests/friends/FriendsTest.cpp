@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "friends/PetPictures.h"
 #include "friends/frmBattle.h"
 #include "friends/frmFriend.h"
-#include "petwindow/mdlGraphic.h"
-#include "startup/FileBrowser.h"
-#include "startup/UserInput.h"
+#include "kernel/FileBrowser.h"
+#include "kernel/UserInput.h"
 #include "support/TestGame.h"
 #include "words/WordRecord.h"
 

@@ -2,7 +2,7 @@
 // other integer fields stay numbers.
 #include <gtest/gtest.h>
 
-#include "persistence/GameState.h"
+#include "kernel/GameState.h"
 
 namespace myu {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
-#include "startup/mdlMain.h"
 #include "support/TestGame.h"
 
 namespace myu {

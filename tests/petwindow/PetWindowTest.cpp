@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "events/mdlEvent.h"
+#include "kernel/Pictures.h"
 #include "petwindow/frmKivoMain.h"
 #include "petwindow/mdlGraphic.h"
 #include "support/TestGame.h"

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "startup/IniFile.h"
-#include "startup/VbError.h"
+#include "platform/IniFile.h"
+#include "platform/VbError.h"
 #include "support/TestGame.h"
 
 namespace myu {

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "startup/Checked.h"
-#include "startup/RecordFile.h"
-#include "startup/Sjis.h"
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
+#include "platform/Checked.h"
+#include "platform/RecordFile.h"
+#include "platform/Sjis.h"
 #include "support/TestGame.h"
 
 namespace myu {

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "events/mdlEvent.h"
-#include "startup/UserInput.h"
-#include "startup/mdlMain.h"
+#include "kernel/UserInput.h"
+#include "kernel/mdlMain.h"
 #include "status/mdlChange.h"
 #include "support/TestGame.h"
 

@@ -2,7 +2,7 @@
 // condition rows.
 #include <gtest/gtest.h>
 
-#include "startup/mdlMain.h"
+#include "kernel/mdlMain.h"
 #include "status/mdlChange.h"
 #include "support/TestGame.h"
 

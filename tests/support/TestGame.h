@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "startup/Game.h"
-#include "startup/Sjis.h"
+#include "kernel/Game.h"
+#include "platform/Sjis.h"
 #include "testsupport/Scripted.h"
 
 namespace myu::test {

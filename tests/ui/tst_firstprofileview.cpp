@@ -7,7 +7,7 @@
 #include <QTest>
 #include <sstream>
 
-#include "startup/Game.h"
+#include "kernel/Game.h"
 #include "startup/frmFirstProfile.h"
 #include "testsupport/Scripted.h"
 #include "ui/FormView.h"

@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <sstream>
 
-#include "startup/Game.h"
+#include "kernel/Game.h"
 #include "testsupport/Scripted.h"
 #include "ui/FormView.h"
 #include "ui/MessageBoxStyle.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <sstream>
 
+#include "kernel/Game.h"
 #include "petwindow/frmKivoMain.h"
-#include "startup/Game.h"
 #include "testsupport/Scripted.h"
 #include "ui/KivoMainView.h"
 #include "ui/QtWindowHost.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 #include "ui/QtServices.h"
 
 using namespace myu;

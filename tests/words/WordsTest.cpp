@@ -1,7 +1,7 @@
 // The language file's records, the word tests of teaching, and the word-list editor.
 #include <gtest/gtest.h>
 
-#include "startup/UserInput.h"
+#include "kernel/UserInput.h"
 #include "support/TestGame.h"
 #include "words/LangForms.h"
 #include "words/LangSteps.h"

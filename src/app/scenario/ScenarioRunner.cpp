@@ -9,9 +9,9 @@
 #include <random>
 #include <sstream>
 
-#include "startup/Sjis.h"
-#include "startup/UserInput.h"
-#include "startup/VbError.h"
+#include "kernel/UserInput.h"
+#include "platform/Sjis.h"
+#include "platform/VbError.h"
 
 namespace myu {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "startup/Game.h"
-#include "startup/Procedures.h"
+#include "app/scenario/procedures/Procedures.h"
+#include "kernel/Game.h"
 #include "testsupport/Scripted.h"
 
 namespace myu {

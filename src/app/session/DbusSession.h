@@ -12,7 +12,7 @@
 #include <QString>
 #include <optional>
 
-#include "startup/Platform.h"
+#include "platform/Platform.h"
 
 namespace myu::app {
 

@@ -1,0 +1,20 @@
+#include "app/scenario/procedures/Procedures.h"
+#include "kernel/Game.h"
+#include "memorial/Memorial.h"
+#include "memorial/frmDeaD.h"
+#include "memorial/frmDendou.h"
+
+namespace myu {
+
+void registerMemorialProcedures(ProcedureRegistry& r) {
+  r.add("showDeathWindow", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    showDeathWindow(g);
+    return std::nullopt;
+  });
+  r.add("showHallOfFame", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
+    showHallOfFame(g);
+    return std::nullopt;
+  });
+}
+
+}  // namespace myu

@@ -1,0 +1,55 @@
+// Procedures by name, for scenario scripts and tests ("call plusSTATUSpar 5").
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ProcArgs.h"
+
+namespace myu {
+
+class Game;
+class Form;
+
+// Returns the procedure's result as text (Booleans as True / False), or nothing for a Sub.
+using Proc = std::function<std::optional<std::string>(Game&, const ProcArgs&)>;
+
+class ProcedureRegistry {
+ public:
+  void add(const std::string& name, Proc proc) { procs_[name] = std::move(proc); }
+  const Proc* find(const std::string& name) const {
+    auto it = procs_.find(name);
+    return it == procs_.end() ? nullptr : &it->second;
+  }
+  // Windows whose procedures a script may call before the window is open ("call
+  // frmBattle.Battle_INI ..."): the call loads the window first, as naming it does.
+  using FormMaker = std::function<Form&(Game&)>;
+  void addForm(const std::string& name, FormMaker make) { forms_[name] = std::move(make); }
+  const FormMaker* findFormMaker(const std::string& name) const {
+    auto it = forms_.find(name);
+    return it == forms_.end() ? nullptr : &it->second;
+  }
+
+ private:
+  std::map<std::string, Proc> procs_;
+  std::map<std::string, FormMaker> forms_;
+};
+
+// Each subsystem adds its procedures; registerAllProcedures calls them all.
+void registerStartupProcedures(ProcedureRegistry& r);
+void registerPersistenceProcedures(ProcedureRegistry& r);
+void registerPetWindowProcedures(ProcedureRegistry& r);
+void registerStatusProcedures(ProcedureRegistry& r);
+void registerStatusWindowProcedures(ProcedureRegistry& r);
+void registerEventProcedures(ProcedureRegistry& r);
+void registerFeedingProcedures(ProcedureRegistry& r);
+void registerWordProcedures(ProcedureRegistry& r);
+void registerMemorialProcedures(ProcedureRegistry& r);
+void registerFriendsProcedures(ProcedureRegistry& r);
+void registerAllProcedures(ProcedureRegistry& r);
+
+}  // namespace myu

@@ -1,0 +1,99 @@
+// The running program: the game state record, the program folder, the INI store, the open
+// language files, the open windows and the platform services. One object, passed by
+// reference; there are no globals.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "kernel/GameState.h"
+#include "kernel/PetWindowPort.h"
+#include "platform/DateTime.h"
+#include "platform/Form.h"
+#include "platform/IniFile.h"
+#include "platform/Platform.h"
+#include "platform/RecordFile.h"
+
+namespace myu {
+
+class Game {
+ public:
+  Game(std::filesystem::path programFolder, Services services);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameState st;
+  IniStore ini;
+  // Depth of running event handlers; closed forms are destroyed when it returns to 0.
+  int eventDepth = 0;
+  // Told of every line written to the error log (the scenario runner prints them).
+  std::function<void(const std::string&)> errorLogObserver;
+  RecordFile lang1;  // the own language file (handle 1)
+  RecordFile lang3;  // another pet's language file (handle 3)
+
+  // The program's version, from the project's one statement of it (CMakeLists.txt).
+  static constexpr int kVersionMajor = MYURUKA_VERSION_MAJOR, kVersionMinor = MYURUKA_VERSION_MINOR,
+                       kVersionRevision = MYURUKA_VERSION_PATCH;
+
+  const std::filesystem::path& folder() const { return folder_; }
+  // A file in the program folder; name is UTF-8.
+  std::filesystem::path file(const std::string& name) const;
+  std::filesystem::path userIni() const { return file("user.ini"); }
+  std::filesystem::path titleIni() const { return file("title.ini"); }
+  std::filesystem::path deadIni() const { return file("dead.ini"); }
+
+  Services& services() { return services_; }
+  Dialogs& dialogs() { return *services_.dialogs; }
+  WindowHost& windows() { return *services_.windows; }
+  DateTime now() { return services_.clock->now(); }
+
+  // The pet window as the save routines see it.
+  PetWindowPort& petWindow() { return *petWindow_; }
+  void setPetWindow(PetWindowPort* port) { petWindow_ = port != nullptr ? port : &detached_; }
+
+  // Message boxes and input boxes through the dialog service.
+  int MsgBox(const std::string& prompt, int style = 0, const std::string& title = "");
+  std::string InputBox(const std::string& prompt, const std::string& title = "",
+                       const std::string& defaultText = "");
+
+  // Windows. Each form exists at most once, by name, as the platform's default instances.
+  template <typename F>
+  F& form() {
+    if (Form* f = findForm(F::kName)) return static_cast<F&>(*f);
+    auto fresh = std::make_unique<F>(*this);
+    F& ref = *fresh;
+    forms_.push_back(std::move(fresh));
+    return ref;
+  }
+  Form* findForm(const std::string& name);
+  std::vector<Form*> openForms();
+  // Loads the form when needed (its Form_Load runs once).
+  void load(Form& f);
+  // Shows a form; a modal one returns once it is closed or hidden.
+  void show(Form& f, bool modal = false);
+  void hide(Form& f);
+  // Closes a form: its QueryUnload may cancel; then Form_Unload, and the form goes away.
+  // Returns false when the close was cancelled.
+  bool unload(Form& f);
+  // Destroys closed forms; the hosts call it when no event handler is running.
+  void reapClosedForms();
+
+ private:
+  std::filesystem::path folder_;
+  Services services_;
+  DetachedPetWindow detached_;
+  PetWindowPort* petWindow_ = &detached_;
+  std::vector<std::unique_ptr<Form>> forms_;
+  std::vector<std::unique_ptr<Form>> closed_;
+};
+
+// Program folder paths from UTF-8 names.
+std::filesystem::path u8path(const std::string& utf8);
+std::string pathToUtf8(const std::filesystem::path& p);
+
+}  // namespace myu

@@ -1,0 +1,139 @@
+#include "platform/Form.h"
+
+#include "platform/VbError.h"
+
+namespace myu {
+namespace {
+const char* eventName(Event e) {
+  switch (e) {
+    case Event::Click:
+      return "Click";
+    case Event::DblClick:
+      return "DblClick";
+    case Event::Change:
+      return "Change";
+    case Event::KeyPress:
+      return "KeyPress";
+    case Event::MouseDown:
+      return "MouseDown";
+    case Event::MouseUp:
+      return "MouseUp";
+    case Event::DragDrop:
+      return "DragDrop";
+  }
+  return "";
+}
+}  // namespace
+
+std::pair<std::string, int> splitControlName(const std::string& name) {
+  auto open = name.find('(');
+  if (open == std::string::npos || name.back() != ')') return {name, -1};
+  int index = 0;
+  for (size_t i = open + 1; i + 1 < name.size(); ++i) {
+    char c = name[i];
+    if (c < '0' || c > '9') return {name, -1};
+    index = index * 10 + (c - '0');
+    if (index > 100000) return {name, -1};
+  }
+  return {name.substr(0, open), index};
+}
+
+Form::Form(Game& game, std::string name) : game_(game), name_(std::move(name)) {
+  Control& w = add("Window", "Me");
+  w.caption = "ミュルカ";
+  w.visible = false;
+}
+
+Form::~Form() = default;
+
+Control& Form::add(const std::string& kind, const std::string& name, const std::string& parent) {
+  auto [it, fresh] = controls_.try_emplace(name);
+  if (fresh) order_.push_back(name);
+  it->second.name = name;
+  it->second.kind = kind;
+  it->second.parent = parent;
+  return it->second;
+}
+
+void Form::addArray(const std::string& kind, const std::string& name, int count,
+                    const std::string& parent) {
+  for (int i = 0; i < count; ++i) add(kind, name + "(" + std::to_string(i) + ")", parent);
+}
+
+Control* Form::find(const std::string& name) {
+  auto it = controls_.find(name);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+Control& Form::ctl(const std::string& name) {
+  Control* c = find(name);
+  if (c == nullptr) raise(err::kSubscript);
+  return *c;
+}
+
+Control& Form::ctl(const std::string& name, int index) {
+  return ctl(name + "(" + std::to_string(index) + ")");
+}
+
+void Form::on(const std::string& control, Event event, Handler handler) {
+  handlers_[control + "." + eventName(event)] = std::move(handler);
+}
+
+bool Form::hasHandler(const std::string& control, Event event) const {
+  auto [base, index] = splitControlName(control);
+  return handlers_.count(base + "." + eventName(event)) > 0;
+}
+
+bool Form::fire(const std::string& control, Event event, EventArgs args) {
+  auto [base, index] = splitControlName(control);
+  auto it = handlers_.find(base + "." + eventName(event));
+  if (it == handlers_.end()) return false;
+  if (args.index < 0) args.index = index;
+  Handler h = it->second;  // the handler may replace itself
+  h(args);
+  return true;
+}
+
+Form::Timer& Form::addTimer(const std::string& name, int interval, std::function<void()> tick) {
+  auto t = std::make_unique<Timer>();
+  t->name = name;
+  t->interval = interval;
+  t->tick = std::move(tick);
+  timers_.push_back(std::move(t));
+  return *timers_.back();
+}
+
+Form::Timer* Form::timer(const std::string& name) {
+  for (auto& t : timers_)
+    if (t->name == name) return t.get();
+  return nullptr;
+}
+
+std::vector<Form::Timer*> Form::timers() {
+  std::vector<Timer*> out;
+  for (auto& t : timers_) out.push_back(t.get());
+  return out;
+}
+
+bool Form::fireTimer(const std::string& name) {
+  Timer* t = timer(name);
+  if (t == nullptr || !t->enabled || t->running || closed) return false;
+  t->running = true;
+  struct Reset {
+    Timer* t;
+    ~Reset() { t->running = false; }
+  } reset{t};
+  t->tick();
+  return true;
+}
+
+void Form::procedure(const std::string& name, Procedure proc) {
+  procedures_[name] = std::move(proc);
+}
+
+const Form::Procedure* Form::findProcedure(const std::string& name) const {
+  auto it = procedures_.find(name);
+  return it == procedures_.end() ? nullptr : &it->second;
+}
+
+}  // namespace myu

@@ -1,0 +1,142 @@
+#include "platform/Sjis.h"
+
+#include <cerrno>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+namespace myu {
+namespace {
+
+#ifndef _WIN32
+// One conversion through iconv; empty optional on an invalid or unconvertible sequence.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out;
+  std::vector<char> buf(in.size() * 4 + 16);
+  auto* inPtr = const_cast<char*>(in.data());
+  size_t inLeft = in.size();
+  bool ok = true;
+  while (inLeft > 0) {
+    char* outPtr = buf.data();
+    size_t outLeft = buf.size();
+    size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    out.append(buf.data(), buf.size() - outLeft);
+    if (r == static_cast<size_t>(-1)) {
+      if (errno == E2BIG) continue;
+      ok = false;
+      break;
+    }
+    // glibc counts irreversible conversions; a character that was substituted is not ours.
+    if (r > 0) {
+      ok = false;
+      break;
+    }
+  }
+  iconv_close(cd);
+  if (!ok) return std::nullopt;
+  return out;
+}
+#else
+std::optional<std::string> convert(UINT to, UINT from, std::string_view in) {
+  if (in.empty()) return std::string();
+  int wlen = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
+                                 nullptr, 0);
+  if (wlen <= 0) return std::nullopt;
+  std::wstring w(static_cast<size_t>(wlen), L'\0');
+  MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()), w.data(),
+                      wlen);
+  BOOL usedDefault = FALSE;
+  BOOL* flag = to == CP_UTF8 ? nullptr : &usedDefault;
+  int len = WideCharToMultiByte(to, 0, w.data(), wlen, nullptr, 0, nullptr, flag);
+  if (len <= 0 || usedDefault) return std::nullopt;
+  std::string out(static_cast<size_t>(len), '\0');
+  WideCharToMultiByte(to, 0, w.data(), wlen, out.data(), len, nullptr, flag);
+  return out;
+}
+#endif
+
+bool isAscii(std::string_view s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
+bool isSjisLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+std::optional<std::string> toCp932(std::string_view utf8) {
+  if (isAscii(utf8)) return std::string(utf8);
+#ifdef _WIN32
+  return convert(932, CP_UTF8, utf8);
+#else
+  return convert("CP932", "UTF-8", utf8);
+#endif
+}
+
+std::optional<std::string> fromCp932(std::string_view bytes) {
+  if (isAscii(bytes)) return std::string(bytes);
+#ifdef _WIN32
+  return convert(CP_UTF8, 932, bytes);
+#else
+  return convert("UTF-8", "CP932", bytes);
+#endif
+}
+
+std::string fromCp932Lossy(std::string_view bytes) {
+  if (auto whole = fromCp932(bytes)) return *whole;
+  std::string out;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    auto c = static_cast<unsigned char>(bytes[i]);
+    size_t n = (isSjisLeadByte(c) && i + 1 < bytes.size()) ? 2 : 1;
+    if (auto part = fromCp932(bytes.substr(i, n))) {
+      out += *part;
+    } else {
+      out += "\xEF\xBF\xBD";  // U+FFFD
+    }
+    i += n;
+  }
+  return out;
+}
+
+bool fitsCp932(std::string_view utf8) {
+  return toCp932(utf8).has_value();
+}
+
+int sjisLength(std::string_view utf8) {
+  if (auto bytes = toCp932(utf8)) return static_cast<int>(bytes->size());
+  // Count character by character so that one foreign character does not hide the rest.
+  int total = 0;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    auto c = static_cast<unsigned char>(utf8[i]);
+    size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    if (i + n > utf8.size()) n = utf8.size() - i;
+    auto one = toCp932(utf8.substr(i, n));
+    total += one ? static_cast<int>(one->size()) : 2;
+    i += n;
+  }
+  return total;
+}
+
+std::string cutSjisBytes(std::string_view bytes, std::size_t maxBytes) {
+  if (bytes.size() <= maxBytes) return std::string(bytes);
+  size_t i = 0;
+  while (i < maxBytes) {
+    size_t n = isSjisLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    if (i + n > maxBytes) break;
+    i += n;
+  }
+  return std::string(bytes.substr(0, i));
+}
+
+}  // namespace myu
