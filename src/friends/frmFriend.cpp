@@ -14,6 +14,7 @@
 #include "platform/FileNames.h"
 #include "platform/ProcArgs.h"
 #include "platform/Sjis.h"
+#include "status/frmStatus.h"
 #include "status/mdlChange.h"
 #include "words/WordRecord.h"
 
@@ -530,7 +531,7 @@ void frmFriend::battleStart_Click() {
     // A pet that died in the fight is taken to its funeral by the pet window: the status
     // window (and this one with it) closes, which brings the pet window back.
     if (s.hp < 1) {
-      if (Form* status = game_.findForm("frmStatus")) game_.unload(*status);
+      if (Form* status = game_.findForm(frmStatus::kName)) game_.unload(*status);
     }
   });
 }

@@ -3,6 +3,7 @@
 #include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
 #include "platform/Checked.h"
+#include "status/frmStatus.h"
 
 namespace myu {
 
@@ -165,7 +166,7 @@ bool frmRoyalTitle::Form_QueryUnload() {
     const bool saved = fSave_UserData(game_, menuType);
     // The status window comes back even when the save failed (the failure was reported):
     // otherwise no window of the program would be left on the screen.
-    if (Form* status = game_.findForm("frmStatus")) game_.show(*status);
+    if (Form* status = game_.findForm(frmStatus::kName)) game_.show(*status);
     if (saved) PRE_VIEW(game_, 0, *this);
   });
   return false;

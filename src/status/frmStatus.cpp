@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "friends/Friends.h"
+#include "friends/frmFriend.h"
 #include "kernel/mdlMain.h"
 #include "memorial/frmDendou.h"
 #include "persistence/mdliniFile.h"
@@ -55,7 +56,7 @@ constexpr int kChartHeight = 2400;  // twips
 
 // The friends window, while it is open.
 Form* friendsWindow(Game& g) {
-  return g.findForm("frmFriend");
+  return g.findForm(frmFriend::kName);
 }
 
 }  // namespace
