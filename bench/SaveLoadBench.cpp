@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -32,6 +33,7 @@ class BenchGame {
     std::filesystem::remove_all(folder_, ec);
   }
   myu::Game& game() { return *game_; }
+  const std::filesystem::path& folder() const { return folder_; }
 
  private:
   static void fill(myu::GameState& s) {
@@ -92,5 +94,28 @@ void BM_StartupLoad(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMicrosecond);
+
+// One more dead pet in a hall of fame of N: the record number is found in one pass.
+void BM_WriteDeadPet(benchmark::State& state) {
+  BenchGame b;
+  std::string dead;
+  for (int n = 1; n <= state.range(0); ++n)
+    dead.append("[")
+        .append(std::to_string(n))
+        .append("PROFILE]\r\nuserName=a\r\npetNAME=b\r\npetDAY=1\r\ndeadTYPE=c\r\npetMODEL=d\r\n");
+  const auto file = b.folder() / "dead.ini";
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      out << dead;
+    }
+    state.ResumeTiming();
+    bool ok = myu::WriteDeadPet(b.game());
+    if (!ok) state.SkipWithError("the record was not written");
+    benchmark::DoNotOptimize(ok);
+  }
+}
+BENCHMARK(BM_WriteDeadPet)->Arg(1000)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
