@@ -60,14 +60,6 @@ constexpr const char* kMenuCaptions[10] = {"メニュー表示切り替え",
                                            "あ～れ～助けてぇ～",
                                            "終了"};
 
-Control& place(Control& c, int left, int top, int width, int height) {
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  return c;
-}
-
 // The filled length of a bar: value / whole × full length, integer part.
 int barWidth(std::int32_t value, std::int32_t whole, int fullWidth) {
   if (value < 1) return 0;
