@@ -18,7 +18,7 @@ void Event_WindowMoveStart(Game& g) {
     if (RandomBetween(g, 1, 2) != 1) w.moveStepY = -w.moveStepY;
     if (RandomBetween(g, 1, 2) != 1) w.moveStepX = -w.moveStepX;
     w.moveRounds = 0;
-    w.timer("move_timer")->enabled = true;
+    w.move_timer.enabled = true;
   });
 }
 
