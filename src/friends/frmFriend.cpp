@@ -107,7 +107,7 @@ bool isUsableFriendPetName(const std::string& name) {
   return isUsableDataName(name);
 }
 
-frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this) {
+frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this, Drive1, Dir1, File1) {
   layOut();
   wireEvents();
 }
@@ -118,12 +118,9 @@ void frmFriend::layOut() {
   w.width = 9690;
   w.height = 6390;
 
-  Control& drive = add("DriveList", "Drive1");
-  drive.left = 120, drive.top = 120, drive.width = 2760, drive.height = 300;
-  Control& dir = add("DirList", "Dir1");
-  dir.left = 120, dir.top = 480, dir.width = 2760, dir.height = 2040;
-  Control& file = add("FileList", "File1");
-  file.left = 120, file.top = 2580, file.width = 2760, file.height = 2280;
+  place(Drive1, 120, 120, 2760, 300);
+  place(Dir1, 120, 480, 2760, 2040);
+  Control& file = place(File1, 120, 2580, 2760, 2280);
   file.pattern = kFriendPattern;
   file.tooltip =
       "友達のペットのファイルを選んでください。拡張子はkvoです。ドラック＆ドロップできます。";

@@ -52,6 +52,10 @@ class frmFriend : public Form {
   std::int32_t friendWordCount = 0;
   std::int16_t petRelation = 0;
 
+  Control& Drive1 = add(Kind::DriveList, "Drive1");
+  Control& Dir1 = add(Kind::DirList, "Dir1");
+  Control& File1 = add(Kind::FileList, "File1");
+
  private:
   void layOut();
   void wireEvents();
