@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "friends/frmFriend.h"
 #include "petwindow/frmKivoMain.h"
 #include "startup/Game.h"
 #include "startup/mdlMain.h"
@@ -64,9 +65,9 @@ void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix) {
   });
 }
 
-void ShowFriendPicture(Game& g, Form& friends, std::int32_t pose, const std::string& prefix) {
+void ShowFriendPicture(Game& g, frmFriend& friends, std::int32_t pose, const std::string& prefix) {
   try {
-    Control& pic = friends.ctl("KAO_pic_F");
+    Control& pic = friends.KAO_pic_F;
     if (auto path = existingPicture(g, poseFileName(prefix, pose, 'a'))) {
       pic.picture = *path;
       pic.borderStyle = 1;
