@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "friends/frmBattle.h"
 #include "friends/frmFriend.h"
 #include "petwindow/frmKivoMain.h"
 #include "startup/Game.h"
@@ -76,15 +77,15 @@ void ShowFriendPicture(Game& g, frmFriend& friends, std::int32_t pose, const std
   }
 }
 
-void ShowBattlePose(Game& g, Form& battle, std::int32_t pose) {
+void ShowBattlePose(Game& g, frmBattle& battle, std::int32_t pose) {
   try {
-    loadInto(g, battle.ctl("ImgKao", 0), poseFileName("Mof", pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 1), poseFileName("Mof", pose, 'b'));
+    loadInto(g, battle.ImgKao[0], poseFileName("Mof", pose, 'a'));
+    loadInto(g, battle.ImgKao[1], poseFileName("Mof", pose, 'b'));
   } catch (...) {
   }
 }
 
-void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::string& prefix) {
+void DrawBattlePictures(Game& g, frmBattle& battle, std::int32_t& pose, const std::string& prefix) {
   // Two blink flags, one for each pet, alternate their pictures from step to step.
   struct Blink {
     bool own = false, other = false;
@@ -92,13 +93,13 @@ void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::st
   static Blink blink;
   try {
     if (prefix == "Oth") pose = 0;
-    loadInto(g, battle.ctl("ImgKao", 2), poseFileName(prefix, pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 3), poseFileName(prefix, pose, 'b'));
+    loadInto(g, battle.ImgKao[2], poseFileName(prefix, pose, 'a'));
+    loadInto(g, battle.ImgKao[3], poseFileName(prefix, pose, 'b'));
     blink.own = !blink.own;
-    battle.ctl("PicIMG", 0).picture = battle.ctl("ImgKao", blink.own ? 0 : 1).picture;
+    battle.PicIMG[0].picture = battle.ImgKao[blink.own ? 0 : 1].picture;
     blink.other = !blink.other;
-    Control& other = battle.ctl("PicIMG", 1);
-    other.picture = battle.ctl("ImgKao", blink.other ? 2 : 3).picture;
+    Control& other = battle.PicIMG[1];
+    other.picture = battle.ImgKao[blink.other ? 2 : 3].picture;
     other.mirrored = true;
   } catch (...) {
   }
