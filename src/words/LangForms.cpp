@@ -35,27 +35,12 @@ frmLangMean::frmLangMean(Game& g) : Form(g, kName) {
   me().caption = "ミュルカ";
   me().width = 4200;
   me().height = 4300;
-  Control& frame = add("Frame", "Frame1");
-  frame.caption = "教える言葉はどんな意味ですか？";
-  frame.left = 120;
-  frame.top = 120;
-  frame.width = 3900;
-  frame.height = 3300;
-  for (int k = 1; k <= 12; ++k) {
-    Control& o = add("Option", "OptionL(" + std::to_string(k) + ")", "Frame1");
-    o.caption = kCaptions[static_cast<std::size_t>(k - 1)];
-    o.left = k <= 6 ? 200 : 2000;
-    o.top = 300 + ((k - 1) % 6) * 480;
-    o.width = 1700;
-    o.height = 360;
-  }
-  Control& ok = add("Button", "Command1");
-  ok.caption = "Ｏ Ｋ";
-  ok.left = 1500;
-  ok.top = 3550;
-  ok.width = 1200;
-  ok.height = 400;
-  on("OptionL", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  place(Frame1, 120, 120, 3900, 3300).caption = "教える言葉はどんな意味ですか？";
+  for (int k = 1; k <= 12; ++k)
+    place(OptionL[k], k <= 6 ? 200 : 2000, 300 + ((k - 1) % 6) * 480, 1700, 360).caption =
+        kCaptions[static_cast<std::size_t>(k - 1)];
+  place(Command1, 1500, 3550, 1200, 400).caption = "Ｏ Ｋ";
+  on(OptionL, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
 }
 
 void frmLangMean::Form_Load() {
@@ -66,7 +51,7 @@ bool frmLangMean::Form_QueryUnload() {
   return guarded(game_, "frmLangMean/Form_QueryUnload ", true, [&] {
     int chosen = 0;
     for (int k = 1; k <= 12; ++k)
-      if (ctl("OptionL(" + std::to_string(k) + ")").value == 1) chosen = k;
+      if (OptionL[k].value == 1) chosen = k;
     if (chosen == 0) {
       game_.MsgBox("どんな意味の言葉かってオレは聞いたてんだよ！ 怒！！", mb::kOkOnly);
       showPoseNow(game_, 2);
