@@ -48,6 +48,10 @@ class frmLangEdit : public Form {
   // The selected grid row (1-based), 0 for none.
   int selectedRow();
   void selectRow(int row);
+
+  Control& msgLangList = add(Kind::Grid, "msgLangList");
+  ControlArray txtLang = addArray(Kind::TextBox, "txtLang", 2);
+  ControlArray cmdExcute = addArray(Kind::Button, "cmdExcute", 3);
 };
 
 }  // namespace myu
