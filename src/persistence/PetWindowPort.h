@@ -1,9 +1,12 @@
 // What the save routines need of the pet window: its position, layout and state, and its
-// behaviour options. The pet window implements it; without one, a detached stand-in keeps
-// the values so that the save routines work on their own.
+// behaviour options; and the pose's picture, for the status window. The pet window
+// implements it; without one, a detached stand-in keeps the values so that the save routines
+// work on their own.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace myu {
 
@@ -28,6 +31,9 @@ class PetWindowPort {
   virtual void selectBehaviourOption(int index) = 0;
   // The code of the behaviour option chosen now, as the save stores it.
   virtual std::int16_t& menuTypeCode() = 0;
+  // The file of the pose's first picture (the window's Image1; empty when the Img folder has
+  // none); nothing without a window.
+  virtual std::optional<std::string> posePicture() const = 0;
 };
 
 class DetachedPetWindow final : public PetWindowPort {
@@ -46,6 +52,7 @@ class DetachedPetWindow final : public PetWindowPort {
   }
   void selectBehaviourOption(int index) override { selected_ = index; }
   std::int16_t& menuTypeCode() override { return menuType_; }
+  std::optional<std::string> posePicture() const override { return std::nullopt; }
 
   int selected_ = -1;
   bool normal_ = true;

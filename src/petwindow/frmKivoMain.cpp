@@ -346,6 +346,10 @@ double frmKivoMain::top() const {
   return const_cast<frmKivoMain*>(this)->me().top;
 }
 
+std::optional<std::string> frmKivoMain::posePicture() const {
+  return Image1.picture;
+}
+
 void frmKivoMain::setPosition(double left, double top) {
   game_.load(*this);
   auto clampTwips = [](double v) {

@@ -56,6 +56,7 @@ class frmKivoMain final : public Form, public PetWindowPort {
   void setPosition(double left, double top) override;
   void selectBehaviourOption(int index) override;
   std::int16_t& menuTypeCode() override { return menuType; }
+  std::optional<std::string> posePicture() const override;
 
   // Window fields.
   std::int16_t menuType = 0;
