@@ -29,12 +29,8 @@ const char* eventName(Event e) {
 constexpr std::string_view kKindNames[] = {
     "Window", "Button", "Label", "TextBox",   "Picture", "Image",    "Option", "Check", "Combo",
     "List",   "Frame",  "Menu",  "DriveList", "DirList", "FileList", "Grid",   "Chart"};
-
-Kind kindOf(std::string_view name) {
-  for (std::size_t i = 0; i < std::size(kKindNames); ++i)
-    if (kKindNames[i] == name) return static_cast<Kind>(i);
-  raise(err::kInvalidCall);
-}
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(Kind::Chart) + 1,
+              "a name for every kind");
 
 std::string elementName(const std::string& name, int index) {
   return name + "(" + std::to_string(index) + ")";
@@ -112,15 +108,6 @@ ControlArray Form::addArray(Kind kind, const std::string& name, int count, int f
 ControlArray Form::addArray(Kind kind, const std::string& name, int count, const Control& parent,
                             int first) {
   return addArrayOf(kind, name, count, parent.name, first);
-}
-
-ControlArray Form::addArray(const std::string& kind, const std::string& name, int count,
-                            const std::string& parent) {
-  return addArrayOf(kindOf(kind), name, count, parent, 0);
-}
-
-Control& Form::add(const std::string& kind, const std::string& name, const std::string& parent) {
-  return addControl(kindOf(kind), name, parent);
 }
 
 Control* Form::find(const std::string& name) {

@@ -150,9 +150,6 @@ class Form {
   ControlArray addArray(Kind kind, const std::string& name, int count, int first = 0);
   ControlArray addArray(Kind kind, const std::string& name, int count, const Control& parent,
                         int first = 0);
-  ControlArray addArray(const std::string& kind, const std::string& name, int count,
-                        const std::string& parent = "");
-  Control& add(const std::string& kind, const std::string& name, const std::string& parent = "");
 
   // By name, for the views and the scenario scripts: the control of that name; raises error 9
   // when there is none.
@@ -164,7 +161,6 @@ class Form {
   void on(const Control& control, Event event, Handler handler);
   // One handler for every element of a control array; it receives the element's index.
   void on(const ControlArray& array, Event event, Handler handler);
-  void on(const std::string& control, Event event, Handler handler);
   // Runs the handler of an event; "fldMENU(2)" reaches the array's handler with index 2.
   // Returns false when the control has no handler for that event.
   bool fire(const std::string& control, Event event, EventArgs args = {});
@@ -198,6 +194,7 @@ class Form {
   Game& game_;
 
  private:
+  void on(const std::string& control, Event event, Handler handler);
   Control& addControl(Kind kind, const std::string& name, const std::string& parent);
   ControlArray addArrayOf(Kind kind, const std::string& name, int count, const std::string& parent,
                           int first);

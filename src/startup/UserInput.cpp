@@ -82,7 +82,7 @@ void userKey(Form& form, int key) {
   dispatch(form, [&] {
     EventArgs args;
     args.key = key;
-    form.fire("Me", Event::KeyPress, args);
+    form.fire(form.me(), Event::KeyPress, args);
   });
 }
 
