@@ -96,7 +96,8 @@ class ControlArray {
   ControlArray(std::string name, std::vector<Control*> elements, int first = 0)
       : name_(std::move(name)), elements_(std::move(elements)), first_(first) {}
 
-  // The array's name: its elements are name(index).
+  // The array's name, its elements being name(index); empty for a table, whose elements have
+  // names of their own and handlers of their own.
   const std::string& name() const { return name_; }
   int first() const { return first_; }
   int size() const { return static_cast<int>(elements_.size()); }
@@ -159,7 +160,8 @@ class Form {
   const std::vector<std::string>& controlOrder() const { return order_; }
 
   void on(const Control& control, Event event, Handler handler);
-  // One handler for every element of a control array; it receives the element's index.
+  // One handler for every element of a control array (not a table); it receives the
+  // element's index.
   void on(const ControlArray& array, Event event, Handler handler);
   // Runs the handler of an event; "fldMENU(2)" reaches the array's handler with index 2.
   // Returns false when the control has no handler for that event.
