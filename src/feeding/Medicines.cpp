@@ -23,10 +23,9 @@ void times(int n, void (*proc)(Game&), Game& g) {
 
 void frmServe::setUpMedicines() {
   const GameState& s = game_.st;
-  auto enable = [this](const std::string& name, bool on, bool hidden) {
-    Control& c = ctl(name);
+  auto enable = [this](Control& c, bool on, bool hidden) {
     c.enabled = on;
-    if (hidden) c.caption = on ? hiddenCaptions_.at(name) : "???";
+    if (hidden) c.caption = on ? hiddenCaptions_.at(c.name) : "???";
   };
   // Fractions of maxHp: a pet without maxHp has no such fraction and gets neither medicine.
   auto hpFractionBelow = [&](double limit) {
@@ -35,33 +34,33 @@ void frmServe::setUpMedicines() {
   std::int64_t personalities = 0;
   for (int i = 0; i < kPersonalityCount; ++i) personalities += s.personality(i);
 
-  enable("potion1", s.hp < s.maxHp || s.sukebe > 70, false);
-  enable("potion2", s.hp < s.maxHp && s.maxHp > 200, false);
-  enable("potion3", hpFractionBelow(0.8) && s.condition < -2, false);
-  enable("potion4", hpFractionBelow(0.7) && s.condition < -3, false);
-  enable("potion5", s.waraiDake != 0, false);
-  enable("potion6", s.power > 50 && s.brain > 10 && s.wild > 70, false);
-  enable("potion7", s.brain > 250 && s.happy > 75 && s.majime > 70, false);
-  enable("potion8", s.hp > 450 && s.mp > 450 && s.condition > 2 && s.otaku > 80, true);
-  enable("potion9",
+  enable(potion[1], s.hp < s.maxHp || s.sukebe > 70, false);
+  enable(potion[2], s.hp < s.maxHp && s.maxHp > 200, false);
+  enable(potion[3], hpFractionBelow(0.8) && s.condition < -2, false);
+  enable(potion[4], hpFractionBelow(0.7) && s.condition < -3, false);
+  enable(potion[5], s.waraiDake != 0, false);
+  enable(potion[6], s.power > 50 && s.brain > 10 && s.wild > 70, false);
+  enable(potion[7], s.brain > 250 && s.happy > 75 && s.majime > 70, false);
+  enable(potion[8], s.hp > 450 && s.mp > 450 && s.condition > 2 && s.otaku > 80, true);
+  enable(potion[9],
          static_cast<std::int64_t>(s.mp) * 10 == s.maxMp &&
              static_cast<std::int64_t>(s.hp) * 10 < s.maxHp && s.happy < 60 && s.manpuku < 30 &&
              s.condition < 0,
          true);
-  enable("potion10", RandomBetween(game_, 1, 80) == 1, true);
-  enable("poison1", (s.hp == s.maxHp && s.condition > -2) || s.sukebe > 70, false);
-  enable("poison2", s.happy <= 60 && s.maxHp >= 130 && s.sukebe < 30, false);
-  enable("poison3", (s.happy <= 30 && s.hp >= 200) || s.sukebe > 90, false);
-  enable("poison4", (s.happy <= 50 && s.brain > 80) || s.majime > 80, false);
-  enable("poison5", s.happy <= 80 && s.defense > 70 && s.manpuku < 50, false);
-  enable("poison6", s.majime == 100 && s.maxHp >= 500, false);
-  enable("poison7",
+  enable(potion[10], RandomBetween(game_, 1, 80) == 1, true);
+  enable(poison[1], (s.hp == s.maxHp && s.condition > -2) || s.sukebe > 70, false);
+  enable(poison[2], s.happy <= 60 && s.maxHp >= 130 && s.sukebe < 30, false);
+  enable(poison[3], (s.happy <= 30 && s.hp >= 200) || s.sukebe > 90, false);
+  enable(poison[4], (s.happy <= 50 && s.brain > 80) || s.majime > 80, false);
+  enable(poison[5], s.happy <= 80 && s.defense > 70 && s.manpuku < 50, false);
+  enable(poison[6], s.majime == 100 && s.maxHp >= 500, false);
+  enable(poison[7],
          (s.majime + s.wild + s.namakemono > 210 && s.majime > 90) || s.namakemono > 30 ||
              s.alcohol > 0,
          false);
-  enable("poison8", personalities > 430 || s.junk > 0, true);
-  enable("poison9", s.namakemono == 100 && s.maxHp > 350 && s.maxMp > 400, true);
-  enable("poison10", RandomBetween(game_, 1, 180) == 1, true);
+  enable(poison[8], personalities > 430 || s.junk > 0, true);
+  enable(poison[9], s.namakemono == 100 && s.maxHp > 350 && s.maxMp > 400, true);
+  enable(poison[10], RandomBetween(game_, 1, 180) == 1, true);
 }
 
 void frmServe::potionClick(int n) {

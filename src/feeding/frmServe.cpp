@@ -26,7 +26,7 @@ std::string trimBlanks(const std::string& s) {
 }
 }  // namespace
 
-frmServe::frmServe(Game& g) : Form(g, kName), browser_(*this) {
+frmServe::frmServe(Game& g) : Form(g, kName), browser_(*this, Drive1, Dir1, File1) {
   layOut();
   wireEvents();
 }
@@ -37,57 +37,33 @@ void frmServe::layOut() {
   w.width = 9840;
   w.height = 6360;
 
-  Control& f1 = add("Frame", "Frame1");
-  f1.caption = "ご飯を盛る";
-  f1.left = 120, f1.top = 60, f1.width = 5520, f1.height = 5220;
+  place(Frame1, 120, 60, 5520, 5220).caption = "ご飯を盛る";
 
-  Control& drive = add("DriveList", "Drive1", "Frame1");
-  drive.left = 120, drive.top = 300, drive.width = 2400, drive.height = 300;
-  Control& dir = add("DirList", "Dir1", "Frame1");
-  dir.left = 120, dir.top = 690, dir.width = 2400, dir.height = 2100;
-  Control& file = add("FileList", "File1", "Frame1");
-  file.left = 120, file.top = 2880, file.width = 2400, file.height = 2160;
-  file.pattern = kPattern;
-  file.tooltip =
+  place(Drive1, 120, 300, 2400, 300);
+  place(Dir1, 120, 690, 2400, 2100);
+  place(File1, 120, 2880, 2400, 2160);
+  File1.pattern = kPattern;
+  File1.tooltip =
       "餌が入っているファイルを選択してください。拡張子はkrpです。ドラック＆ドロップできます。";
 
-  Control& f3 = add("Frame", "Frame3", "Frame1");
-  f3.left = 2640, f3.top = 180, f3.width = 2760, f3.height = 4860;
-  f3.visible = false;
-  Control& list = add("List", "List1", "Frame3");
-  list.left = 120, list.top = 240, list.width = 2520, list.height = 2760;
-  list.tooltip = "エサを選んでください。";
-  Control& l1 = add("Label", "Label1", "Frame3");
-  l1.caption = "残数";
-  l1.left = 120, l1.top = 3120, l1.width = 840, l1.height = 255;
-  Control& t1 = add("TextBox", "Text1", "Frame3");
-  t1.left = 1080, t1.top = 3060, t1.width = 1560, t1.height = 330;
-  t1.locked = true;
-  Control& l2 = add("Label", "Label2", "Frame3");
-  l2.caption = "満腹度";
-  l2.left = 120, l2.top = 3540, l2.width = 840, l2.height = 255;
-  Control& t2 = add("TextBox", "Text2", "Frame3");
-  t2.left = 1080, t2.top = 3480, t2.width = 1560, t2.height = 330;
-  t2.locked = true;
-  Control& c1 = add("Button", "Command1", "Frame3");
-  c1.caption = "使用";
-  c1.tooltip = "選んだエサをペットに与えます。";
-  c1.left = 120, c1.top = 4020, c1.width = 1200, c1.height = 600;
-  Control& c5 = add("Button", "Command5", "Frame3");
-  c5.caption = "お料理する";
-  c5.tooltip = "ＭＰを使用して新しくエサを料理します。";
-  c5.left = 1440, c5.top = 4020, c5.width = 1200, c5.height = 600;
+  place(Frame3, 2640, 180, 2760, 4860).visible = false;
+  place(List1, 120, 240, 2520, 2760).tooltip = "エサを選んでください。";
+  place(Label1, 120, 3120, 840, 255).caption = "残数";
+  place(Text1, 1080, 3060, 1560, 330).locked = true;
+  place(Label2, 120, 3540, 840, 255).caption = "満腹度";
+  place(Text2, 1080, 3480, 1560, 330).locked = true;
+  place(Command1, 120, 4020, 1200, 600);
+  Command1.caption = "使用";
+  Command1.tooltip = "選んだエサをペットに与えます。";
+  place(Command5, 1440, 4020, 1200, 600);
+  Command5.caption = "お料理する";
+  Command5.tooltip = "ＭＰを使用して新しくエサを料理します。";
 
-  Control& f2 = add("Frame", "Frame2");
-  f2.caption = "一服盛る";
-  f2.tooltip = "条件がそろうとボタンがあらわれます。";
-  f2.left = 5760, f2.top = 60, f2.width = 3960, f2.height = 5220;
-  Control& pf = add("Frame", "potionFR", "Frame2");
-  pf.caption = "薬";
-  pf.left = 120, pf.top = 240, pf.width = 1800, pf.height = 4860;
-  Control& xf = add("Frame", "poisonFR", "Frame2");
-  xf.caption = "毒";
-  xf.left = 2040, xf.top = 240, xf.width = 1800, xf.height = 4860;
+  place(Frame2, 5760, 60, 3960, 5220);
+  Frame2.caption = "一服盛る";
+  Frame2.tooltip = "条件がそろうとボタンがあらわれます。";
+  place(potionFR, 120, 240, 1800, 4860).caption = "薬";
+  place(poisonFR, 2040, 240, 1800, 4860).caption = "毒";
 
   static const std::array<std::pair<const char*, const char*>, 10> potions = {{
       {"ユンヘル", "HPが30ｐ回復する"},
@@ -115,45 +91,50 @@ void frmServe::layOut() {
   }};
   for (int i = 0; i < 10; ++i) {
     auto idx = static_cast<size_t>(i);
-    Control& p = add("Button", "potion" + std::to_string(i + 1), "potionFR");
+    Control& p = place(potion[i + 1], 120, 240 + i * 450, 1560, 420);
     p.caption = potions[idx].first;
     p.tooltip = potions[idx].second;
     p.enabled = false;
-    p.left = 120, p.top = 240 + i * 450, p.width = 1560, p.height = 420;
-    Control& x = add("Button", "poison" + std::to_string(i + 1), "poisonFR");
+    Control& x = place(poison[i + 1], 120, 240 + i * 450, 1560, 420);
     x.caption = poisons[idx].first;
     x.tooltip = poisons[idx].second;
     x.enabled = false;
-    x.left = 120, x.top = 240 + i * 450, x.width = 1560, x.height = 420;
     if (i >= 7) {
       hiddenCaptions_[p.name] = p.caption;
       hiddenCaptions_[x.name] = x.caption;
     }
   }
 
-  Control& cancel = add("Button", "cancelbtn");
-  cancel.caption = "盛らない";
-  cancel.left = 120, cancel.top = 5400, cancel.width = 9600, cancel.height = 480;
+  place(cancelbtn, 120, 5400, 9600, 480).caption = "盛らない";
+}
+
+std::pair<ControlArray, ControlArray> frmServe::addMedicineButtons() {
+  std::vector<Control*> potions, poisons;
+  for (int i = 1; i <= 10; ++i) {
+    potions.push_back(&add(Kind::Button, "potion" + std::to_string(i), potionFR));
+    poisons.push_back(&add(Kind::Button, "poison" + std::to_string(i), poisonFR));
+  }
+  return {ControlArray({}, std::move(potions), 1), ControlArray({}, std::move(poisons), 1)};
 }
 
 void frmServe::wireEvents() {
-  on("Drive1", Event::Click, [this](const EventArgs&) { Drive1_Change(); });
-  on("Drive1", Event::Change, [this](const EventArgs&) { Drive1_Change(); });
+  on(Drive1, Event::Click, [this](const EventArgs&) { Drive1_Change(); });
+  on(Drive1, Event::Change, [this](const EventArgs&) { Drive1_Change(); });
   browser_.wireFolderList([this] { Dir1_Change(); });
-  on("File1", Event::Click, [this](const EventArgs&) {
-    Control& file = ctl("File1");
+  on(File1, Event::Click, [this](const EventArgs&) {
+    Control& file = File1;
     if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
       file.text = file.items[static_cast<size_t>(file.listIndex)];
     File1_Click();
   });
-  on("File1", Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
-  on("List1", Event::Click, [this](const EventArgs&) { List1_Click(); });
-  on("Command1", Event::Click, [this](const EventArgs&) { SPEND_ITEM(); });
-  on("Command5", Event::Click, [this](const EventArgs&) { RYOURI(); });
-  on("cancelbtn", Event::Click, [this](const EventArgs&) { closeWindow(); });
+  on(File1, Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  on(List1, Event::Click, [this](const EventArgs&) { List1_Click(); });
+  on(Command1, Event::Click, [this](const EventArgs&) { SPEND_ITEM(); });
+  on(Command5, Event::Click, [this](const EventArgs&) { RYOURI(); });
+  on(cancelbtn, Event::Click, [this](const EventArgs&) { closeWindow(); });
   for (int i = 1; i <= 10; ++i) {
-    on("potion" + std::to_string(i), Event::Click, [this, i](const EventArgs&) { potionClick(i); });
-    on("poison" + std::to_string(i), Event::Click, [this, i](const EventArgs&) { poisonClick(i); });
+    on(potion[i], Event::Click, [this, i](const EventArgs&) { potionClick(i); });
+    on(poison[i], Event::Click, [this, i](const EventArgs&) { poisonClick(i); });
   }
 
   procedure("OPENDAT2", [this](const std::vector<std::string>&) -> std::optional<std::string> {
@@ -192,11 +173,11 @@ void frmServe::Form_Load() {
       closeWindow();
       return;
     }
-    ctl("Command5").enabled = game_.st.mp >= 75;
+    Command5.enabled = game_.st.mp >= 75;
     setUpMedicines();
     // The lists start in the program folder, where the sample food files are.
     browser_.start(pathToUtf8(game_.folder()));
-    ctl("Frame3").visible = false;
+    Frame3.visible = false;
   });
 }
 
@@ -208,7 +189,7 @@ bool frmServe::Form_QueryUnload() {
 // ---- browsing ----
 
 void frmServe::Drive1_Change() {
-  Control& drive = ctl("Drive1");
+  Control& drive = Drive1;
   if (drive.listIndex < 0 || drive.listIndex >= static_cast<int>(drive.items.size())) return;
   if (!browser_.driveChanged()) {
     game_.MsgBox(
@@ -218,13 +199,13 @@ void frmServe::Drive1_Change() {
 }
 
 void frmServe::Dir1_Change() {
-  Control& file = ctl("File1");
-  if (file.path != ctl("Dir1").path) {
+  Control& file = File1;
+  if (file.path != Dir1.path) {
     // The dish list belongs to a file of the old folder: it goes with it.
     file.text.clear();
-    ctl("List1").items.clear();
-    ctl("List1").listIndex = -1;
-    ctl("Frame3").visible = false;
+    List1.items.clear();
+    List1.listIndex = -1;
+    Frame3.visible = false;
   }
   browser_.followFolder();
 }
@@ -273,40 +254,40 @@ bool frmServe::canWriteFood() {
 void frmServe::File1_Click() {
   guarded(game_, "frmServe/File1_Click ", [&] {
     if (!OPENDAT2()) return;
-    Control& list = ctl("List1");
+    Control& list = List1;
     list.items.clear();
     list.listIndex = -1;
-    ctl("Text1").text.clear();
-    ctl("Text2").text.clear();
+    Text1.text.clear();
+    Text2.text.clear();
     std::int32_t last = std::min(nextRecord, kMaxListed);
     for (std::int32_t n = 1; n <= last; ++n) {
       buffer = FoodRecord(food_.read(n));
       list.items.push_back(buffer.name());
     }
-    ctl("Frame3").visible = true;
+    Frame3.visible = true;
     food_.close();
   });
 }
 
 void frmServe::File1_OLEDragDrop(const EventArgs& e) {
   guarded(game_, "frmServe/File1_OLEDragDrop ", [&] {
-    auto item = acceptDroppedFile(game_, e.files, ctl("File1").pattern);
+    auto item = acceptDroppedFile(game_, e.files, File1.pattern);
     if (!item) return;
     browser_.showFolder(pathToUtf8(item->parent_path()));
     browser_.chooseFile(pathToUtf8(item->filename()));
     File1_Click();
-    ctl("File1").pattern = kPattern;
+    File1.pattern = kPattern;
   });
 }
 
 void frmServe::List1_Click() {
   guarded(game_, "frmServe/List1_Click ", [&] {
-    Control& list = ctl("List1");
+    Control& list = List1;
     if (list.listIndex < 0) return;
     if (!OPENDAT2()) return;
     buffer = FoodRecord(food_.read(chk::add<std::int32_t>(list.listIndex, 1)));
-    ctl("Text1").text = fromCp932Lossy(trimField(buffer.remainBytes()));
-    ctl("Text2").text = fromCp932Lossy(trimField(buffer.fullnessBytes()));
+    Text1.text = fromCp932Lossy(trimField(buffer.remainBytes()));
+    Text2.text = fromCp932Lossy(trimField(buffer.fullnessBytes()));
     food_.close();
   });
 }
@@ -315,7 +296,7 @@ void frmServe::List1_Click() {
 
 void frmServe::SPEND_ITEM() {
   guarded(game_, "frmServe/SPEND_ITEM ", [&] {
-    Control& list = ctl("List1");
+    Control& list = List1;
     if (list.listIndex < 0) {
       game_.MsgBox("なにも選択されていません。");
       return;
@@ -348,7 +329,7 @@ void frmServe::SPEND_ITEM() {
                  "ポイント お腹いっぱいになりました。");
     food_.write(record, buffer.bytes);
     food_.close();
-    ctl("Text1").text = fromCp932Lossy(trimField(buffer.remainBytes()));
+    Text1.text = fromCp932Lossy(trimField(buffer.remainBytes()));
     if (AfterEat() != 0) closeWindow();
   });
 }

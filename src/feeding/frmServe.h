@@ -51,6 +51,31 @@ class frmServe : public Form {
   std::filesystem::path foodPath;  // the food file last opened
 
  private:
+  std::pair<ControlArray, ControlArray> addMedicineButtons();
+
+ public:
+  Control& Frame1 = add(Kind::Frame, "Frame1");  // the food
+  Control& Drive1 = add(Kind::DriveList, "Drive1", Frame1);
+  Control& Dir1 = add(Kind::DirList, "Dir1", Frame1);
+  Control& File1 = add(Kind::FileList, "File1", Frame1);
+  Control& Frame3 = add(Kind::Frame, "Frame3", Frame1);  // the dishes of the file chosen
+  Control& List1 = add(Kind::List, "List1", Frame3);
+  Control& Label1 = add(Kind::Label, "Label1", Frame3);
+  Control& Text1 = add(Kind::TextBox, "Text1", Frame3);  // how many are left
+  Control& Label2 = add(Kind::Label, "Label2", Frame3);
+  Control& Text2 = add(Kind::TextBox, "Text2", Frame3);  // how filling it is
+  Control& Command1 = add(Kind::Button, "Command1", Frame3);
+  Control& Command5 = add(Kind::Button, "Command5", Frame3);
+  Control& Frame2 = add(Kind::Frame, "Frame2");  // the medicines
+  Control& potionFR = add(Kind::Frame, "potionFR", Frame2);
+  Control& poisonFR = add(Kind::Frame, "poisonFR", Frame2);
+  // potion1 .. potion10 and poison1 .. poison10, made in pairs and indexed 1 .. 10.
+  std::pair<ControlArray, ControlArray> medicineButtons_ = addMedicineButtons();
+  const ControlArray& potion = medicineButtons_.first;
+  const ControlArray& poison = medicineButtons_.second;
+  Control& cancelbtn = add(Kind::Button, "cancelbtn");
+
+ private:
   void layOut();
   void wireEvents();
   std::filesystem::path chosenFile();

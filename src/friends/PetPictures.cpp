@@ -1,9 +1,10 @@
 #include "friends/PetPictures.h"
 
+#include "friends/frmBattle.h"
+#include "friends/frmFriend.h"
 #include "kernel/Game.h"
 #include "kernel/Pictures.h"
 #include "kernel/mdlMain.h"
-#include "platform/Form.h"
 
 namespace myu {
 
@@ -29,9 +30,9 @@ void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix) {
   });
 }
 
-void ShowFriendPicture(Game& g, Form& friends, std::int32_t pose, const std::string& prefix) {
+void ShowFriendPicture(Game& g, frmFriend& friends, std::int32_t pose, const std::string& prefix) {
   try {
-    Control& pic = friends.ctl("KAO_pic_F");
+    Control& pic = friends.KAO_pic_F;
     if (auto path = existingPicture(g, poseFileName(prefix, pose, 'a'))) {
       pic.picture = *path;
       pic.borderStyle = 1;
@@ -40,15 +41,15 @@ void ShowFriendPicture(Game& g, Form& friends, std::int32_t pose, const std::str
   }
 }
 
-void ShowBattlePose(Game& g, Form& battle, std::int32_t pose) {
+void ShowBattlePose(Game& g, frmBattle& battle, std::int32_t pose) {
   try {
-    loadInto(g, battle.ctl("ImgKao", 0), poseFileName("Mof", pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 1), poseFileName("Mof", pose, 'b'));
+    loadInto(g, battle.ImgKao[0], poseFileName("Mof", pose, 'a'));
+    loadInto(g, battle.ImgKao[1], poseFileName("Mof", pose, 'b'));
   } catch (...) {
   }
 }
 
-void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::string& prefix) {
+void DrawBattlePictures(Game& g, frmBattle& battle, std::int32_t& pose, const std::string& prefix) {
   // Two blink flags, one for each pet, alternate their pictures from step to step.
   struct Blink {
     bool own = false, other = false;
@@ -56,13 +57,13 @@ void DrawBattlePictures(Game& g, Form& battle, std::int32_t& pose, const std::st
   static Blink blink;
   try {
     if (prefix == "Oth") pose = 0;
-    loadInto(g, battle.ctl("ImgKao", 2), poseFileName(prefix, pose, 'a'));
-    loadInto(g, battle.ctl("ImgKao", 3), poseFileName(prefix, pose, 'b'));
+    loadInto(g, battle.ImgKao[2], poseFileName(prefix, pose, 'a'));
+    loadInto(g, battle.ImgKao[3], poseFileName(prefix, pose, 'b'));
     blink.own = !blink.own;
-    battle.ctl("PicIMG", 0).picture = battle.ctl("ImgKao", blink.own ? 0 : 1).picture;
+    battle.PicIMG[0].picture = battle.ImgKao[blink.own ? 0 : 1].picture;
     blink.other = !blink.other;
-    Control& other = battle.ctl("PicIMG", 1);
-    other.picture = battle.ctl("ImgKao", blink.other ? 2 : 3).picture;
+    Control& other = battle.PicIMG[1];
+    other.picture = battle.ImgKao[blink.other ? 2 : 3].picture;
     other.mirrored = true;
   } catch (...) {
   }

@@ -25,7 +25,6 @@ constexpr std::array<Speed, 5> kSpeeds = {{{"むっちゃハヤッ", 100},
                                            {"ふつう", 1900},
                                            {"遅い", 2800},
                                            {"タニシの歩み", 4200}}};
-constexpr int kFirstTick = 1900;
 constexpr int kWordPause = 970;
 constexpr std::size_t kMaxBattleWords = 300;
 constexpr std::size_t kLogLines = 3;  // kept before the next line is added
@@ -76,6 +75,20 @@ frmBattle::frmBattle(Game& g) : Form(g, kName) {
   wireEvents();
 }
 
+frmBattle::Side frmBattle::addSide(const std::string& side, int index) {
+  Control& name = add(Kind::Label, side + "Name");
+  Control& picture = add(Kind::Picture, "PicIMG(" + std::to_string(index) + ")");
+  auto bar = [&](const std::string& value) {
+    Control& cap = add(Kind::Label, side + value + "cap");
+    Control& blu = add(Kind::Picture, side + value + "blu");
+    Control& red = add(Kind::Picture, side + value + "red");
+    return Bar{cap, blu, red, add(Kind::Label, side + value)};
+  };
+  Bar hp = bar("HP");
+  Bar mp = bar("MP");
+  return Side{name, picture, hp, mp};
+}
+
 void frmBattle::layOut() {
   Control& w = me();
   w.caption = "喧嘩上等";
@@ -84,58 +97,37 @@ void frmBattle::layOut() {
 
   constexpr int kPicW = 2535, kPicH = 2055;
   const std::array<int, 2> lefts = {240, 3405};
-  const std::array<const char*, 2> sides = {"U", "F"};
+  const std::array<const Side*, 2> sides = {&U, &F};
   for (int i = 0; i < 2; ++i) {
     const int left = lefts[static_cast<std::size_t>(i)];
-    const std::string side = sides[static_cast<std::size_t>(i)];
-    Control& name = add("Label", side + "Name");
-    name.left = left, name.top = 120, name.width = kPicW, name.height = 300;
-    name.fontBold = true;
-    Control& pic = add("Picture", "PicIMG(" + std::to_string(i) + ")");
-    pic.left = left, pic.top = 480, pic.width = kPicW, pic.height = kPicH;
-    pic.stretch = true;
+    const Side& side = *sides[static_cast<std::size_t>(i)];
+    place(side.name, left, 120, kPicW, 300).fontBold = true;
+    place(side.picture, left, 480, kPicW, kPicH).stretch = true;
     int top = 2640;
-    for (const char* value : {"HP", "MP"}) {
-      Control& cap = add("Label", side + value + "cap");
-      cap.caption = value;
-      cap.left = left, cap.top = top - 30, cap.width = 360, cap.height = 255;
-      Control& blue = add("Picture", side + value + "blu");
-      blue.left = left + 420, blue.top = top, blue.width = 1440, blue.height = 180;
-      blue.backColor = rgb(0, 0, 255);
-      Control& red = add("Picture", side + value + "red");
-      red.left = left + 420, red.top = top, red.width = 1440, red.height = 180;
-      red.backColor = rgb(255, 0, 0);
-      Control& number = add("Label", side + value);
-      number.left = left + 1920, number.top = top - 30, number.width = 615, number.height = 255;
+    for (const auto& [bar, value] : {std::pair{&side.hp, "HP"}, std::pair{&side.mp, "MP"}}) {
+      place(bar->cap, left, top - 30, 360, 255).caption = value;
+      place(bar->blu, left + 420, top, 1440, 180).backColor = rgb(0, 0, 255);
+      place(bar->red, left + 420, top, 1440, 180).backColor = rgb(255, 0, 0);
+      place(bar->number, left + 1920, top - 30, 615, 255);
       top += 330;
     }
   }
-  addArray("Image", "ImgKao", 4);
-  for (int i = 0; i < 4; ++i) ctl("ImgKao", i).visible = false;
+  for (int i = 0; i < 4; ++i) ImgKao[i].visible = false;
 
-  Control& speedCap = add("Label", "Label1");
-  speedCap.caption = "戦闘スピード";
-  speedCap.left = 240, speedCap.top = 3420, speedCap.width = 1260, speedCap.height = 255;
-  Control& speed = add("Combo", "Combo1");
-  speed.left = 1560, speed.top = 3360, speed.width = 2040, speed.height = 300;
-  for (const Speed& s : kSpeeds) speed.items.emplace_back(s.choice);
-  speed.listIndex = 0;
-  speed.text = kSpeeds[0].choice;
-  speed.locked = true;
+  place(Label1, 240, 3420, 1260, 255).caption = "戦闘スピード";
+  place(Combo1, 1560, 3360, 2040, 300);
+  for (const Speed& s : kSpeeds) Combo1.items.emplace_back(s.choice);
+  Combo1.listIndex = 0;
+  Combo1.text = kSpeeds[0].choice;
+  Combo1.locked = true;
 
-  Control& run = add("Button", "Command1");
-  run.caption = "にげる";
-  run.left = 4500, run.top = 3300, run.width = 1440, run.height = 420;
+  place(Command1, 4500, 3300, 1440, 420).caption = "にげる";
 
-  Control& list = add("List", "List1");
-  list.left = 240, list.top = 3840, list.width = 5700, list.height = 1500;
-
-  addTimer("Timer1", kFirstTick, [this] { Timer1_Timer(); });
-  addTimer("KaoImg_Timer", 1000, [this] { KaoImg_Timer_Timer(); });
+  place(List1, 240, 3840, 5700, 1500);
 }
 
 void frmBattle::wireEvents() {
-  on("Command1", Event::Click, [this](const EventArgs&) { Command1_Click(); });
+  on(Command1, Event::Click, [this](const EventArgs&) { Command1_Click(); });
   auto flag = [](bool ok) -> std::optional<std::string> { return boolText(ok); };
   procedure("Battle_INI", [this, flag](const std::vector<std::string>& a) {
     BattleFoe foe;
@@ -184,26 +176,26 @@ void frmBattle::friendPicture(std::int32_t pose) {
   DrawBattlePictures(game_, *this, pose, friendPrefix);
 }
 
-void frmBattle::drawBar(const std::string& prefix, std::int32_t value, std::int32_t whole) {
-  Control& blue = ctl(prefix + "blu");
-  Control& red = ctl(prefix + "red");
+void frmBattle::drawBar(const Bar& bar, std::int32_t value, std::int32_t whole) {
+  Control& blue = bar.blu;
+  Control& red = bar.red;
   // A bar of nothing (no maximum) stays empty rather than dividing by zero.
   red.width = value < 1 || whole < 1
                   ? 0
                   : toInt32(roundHalfEven(static_cast<double>(value) / whole * blue.width));
   red.visible = red.width > 0;
-  ctl(prefix).caption = std::to_string(value);
+  bar.number.caption = std::to_string(value);
 }
 
 void frmBattle::log(const std::string& line) {
-  Control& list = ctl("List1");
+  Control& list = List1;
   list.items.push_back(line);
   list.listIndex = static_cast<int>(list.items.size()) - 1;
 }
 
 void frmBattle::RemoveLine() {
   guarded(game_, "frmBattle/RemoveLine ", [&] {
-    Control& list = ctl("List1");
+    Control& list = List1;
     if (list.items.size() > kLogLines) list.items.erase(list.items.begin());
     if (list.listIndex >= static_cast<int>(list.items.size()))
       list.listIndex = static_cast<int>(list.items.size()) - 1;
@@ -218,7 +210,7 @@ bool frmBattle::Battle_INI(const BattleFoe& foe) {
     game_.load(*this);
     battleWon = false;
     battleLost = false;
-    Control& speed = ctl("Combo1");
+    Control& speed = Combo1;
     speed.listIndex = 0;
     speed.text = kSpeeds[0].choice;
 
@@ -257,21 +249,21 @@ bool frmBattle::Battle_INI(const BattleFoe& foe) {
       friendHp = friendMaxHp;
     }
     chk::addTo(s.battleCount, 1);
-    ctl("Command1").visible = false;
-    ctl("UName").caption = s.petName;
-    ctl("FName").caption = friendName;
-    ctl("List1").items.clear();
-    ctl("List1").listIndex = -1;
+    Command1.visible = false;
+    U.name.caption = s.petName;
+    F.name.caption = friendName;
+    List1.items.clear();
+    List1.listIndex = -1;
 
     if (!print_BT_Status()) return false;
     ownPicture(0);
     friendPicture(0);
     game_.MsgBox("れっつ ばとる！！！");
-    ctl("Command1").visible = true;
-    Timer& battle = *timer("Timer1");
+    Command1.visible = true;
+    Timer& battle = Timer1;
     battle.interval = kFirstTick;
     battle.enabled = true;
-    timer("KaoImg_Timer")->enabled = true;
+    KaoImg_Timer.enabled = true;
     ownTurn = !(friendSpeed > s.speed);
     game_.show(*this, true);
     return true;
@@ -280,7 +272,7 @@ bool frmBattle::Battle_INI(const BattleFoe& foe) {
 
 void frmBattle::Timer1_Timer() {
   guarded(game_, "frmBattle/Timer1_Timer ", [&] {
-    timer("Timer1")->interval = battleInterval(ctl("Combo1").text);
+    Timer1.interval = battleInterval(Combo1.text);
     BtHantei();
   });
 }
@@ -293,7 +285,7 @@ bool frmBattle::BtHantei() {
   return guarded(game_, "frmBattle/BtHantei ", false, [&] {
     GameState& s = game_.st;
     if (battleLost || battleWon) {
-      timer("Timer1")->enabled = false;
+      Timer1.enabled = false;
       if (battleWon) {
         chk::addTo(s.battleWinCount, 1);
         s.answer2 = static_cast<std::int16_t>(game_.MsgBox(s.petName + "が勝ちました"));
@@ -318,10 +310,10 @@ bool frmBattle::print_BT_Status() {
       battleWon = true;
     }
     ClampStatus(s);
-    drawBar("UHP", s.hp, s.maxHp);
-    drawBar("UMP", s.mp, s.maxMp);
-    drawBar("FHP", friendHp, friendMaxHp);
-    drawBar("FMP", friendMp, friendMaxMp);
+    drawBar(U.hp, s.hp, s.maxHp);
+    drawBar(U.mp, s.mp, s.maxMp);
+    drawBar(F.hp, friendHp, friendMaxHp);
+    drawBar(F.mp, friendMp, friendMaxMp);
     return true;
   });
 }

@@ -52,13 +52,47 @@ class frmBattle : public Form {
   std::int16_t petRelation = 0;
   bool battleWon = false, battleLost = false, ownTurn = true;
 
+  // A bar of one side: its caption, the full length in blue, the value in red over it, and
+  // the number (UHPcap, UHPblu, UHPred, UHP).
+  struct Bar {
+    Control& cap;
+    Control& blu;
+    Control& red;
+    Control& number;
+  };
+  // One side of the fight: the pet's name (UName, FName), its picture and its two bars.
+  struct Side {
+    Control& name;
+    Control& picture;
+    Bar hp;
+    Bar mp;
+  };
+
+ private:
+  static constexpr int kFirstTick = 1900;  // ms before the first step
+  // Adds the controls of a side ("U" the own pet, "F" the opponent) with picture PicIMG(index).
+  Side addSide(const std::string& side, int index);
+
+ public:
+  Side U = addSide("U", 0);
+  Side F = addSide("F", 1);
+  ControlArray PicIMG{"PicIMG", {&U.picture, &F.picture}};  // the two pets, blinking
+  // Hidden: the two pictures of the own pet's pose (0, 1) and of the opponent's (2, 3).
+  ControlArray ImgKao = addArray(Kind::Image, "ImgKao", 4);
+  Control& Label1 = add(Kind::Label, "Label1");
+  Control& Combo1 = add(Kind::Combo, "Combo1");       // the speed
+  Control& Command1 = add(Kind::Button, "Command1");  // run away
+  Control& List1 = add(Kind::List, "List1");          // the last lines of the fight
+  Timer& Timer1 = addTimer("Timer1", kFirstTick, [this] { Timer1_Timer(); });  // the steps
+  Timer& KaoImg_Timer = addTimer("KaoImg_Timer", 1000, [this] { KaoImg_Timer_Timer(); });
+
  private:
   void layOut();
   void wireEvents();
   void log(const std::string& line);
   void ownPicture(std::int32_t pose);
   void friendPicture(std::int32_t pose);
-  void drawBar(const std::string& prefix, std::int32_t value, std::int32_t whole);
+  void drawBar(const Bar& bar, std::int32_t value, std::int32_t whole);
 };
 
 }  // namespace myu

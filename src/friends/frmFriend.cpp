@@ -29,34 +29,6 @@ constexpr std::int32_t kMaxWords = 1000;
 constexpr std::size_t kTitleUnderdog = 20;
 constexpr std::size_t kTitleBully = 23;
 
-struct ValueLabel {
-  const char* name;
-  const char* caption;
-  const char* placeholder;
-};
-
-// The friend pet's values: beside the picture, then two columns below it.
-constexpr std::array<ValueLabel, 4> kPetHead = {{{"F_name", "名前", "name"},
-                                                 {"F_type", "タイプ", "type"},
-                                                 {"F_model", "型", "model"},
-                                                 {"F_ver", "ver", "ver"}}};
-constexpr std::array<ValueLabel, 12> kPetValues = {{{"F_hp", "HP", "hp"},
-                                                    {"F_maxhp", "最大HP", "maxhp"},
-                                                    {"F_mp", "MP", "mp"},
-                                                    {"F_maxmp", "最大MP", "maxmp"},
-                                                    {"F_power", "力", "power"},
-                                                    {"F_defense", "守り", "defense"},
-                                                    {"F_speed", "素早さ", "speed"},
-                                                    {"F_luck", "運", "luck"},
-                                                    {"F_condition", "体調", "condition"},
-                                                    {"F_lastrec", "言葉", "lastrec"},
-                                                    {"F_intel", "知力", "intel"},
-                                                    {"F_totalday", "日数", "totalday"}}};
-constexpr std::array<ValueLabel, 4> kOwner = {{{"U_name", "名前", "friend name"},
-                                               {"U_sex", "性別", "friend sex"},
-                                               {"U_age", "年齢", "friend age"},
-                                               {"U_type", "タイプ", "friend type"}}};
-
 constexpr std::array<const char*, 5> kRelationText = {
     "もはや同類さ。", "なんとなく、気が合うんだよね。", "ふつうだよ。", "こいつ苦手なのだ…。",
     "もはや天敵"};
@@ -108,9 +80,38 @@ bool isUsableFriendPetName(const std::string& name) {
   return isUsableDataName(name);
 }
 
-frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this) {
+frmFriend::frmFriend(Game& g) : Form(g, kName), browser_(*this, Drive1, Dir1, File1) {
   layOut();
   wireEvents();
+}
+
+std::array<frmFriend::ValueLabel, 4> frmFriend::petHead() {
+  return {{{lbl_F_name, F_name, "名前", "name"},
+           {lbl_F_type, F_type, "タイプ", "type"},
+           {lbl_F_model, F_model, "型", "model"},
+           {lbl_F_ver, F_ver, "ver", "ver"}}};
+}
+
+std::array<frmFriend::ValueLabel, 12> frmFriend::petValues() {
+  return {{{lbl_F_hp, F_hp, "HP", "hp"},
+           {lbl_F_maxhp, F_maxhp, "最大HP", "maxhp"},
+           {lbl_F_mp, F_mp, "MP", "mp"},
+           {lbl_F_maxmp, F_maxmp, "最大MP", "maxmp"},
+           {lbl_F_power, F_power, "力", "power"},
+           {lbl_F_defense, F_defense, "守り", "defense"},
+           {lbl_F_speed, F_speed, "素早さ", "speed"},
+           {lbl_F_luck, F_luck, "運", "luck"},
+           {lbl_F_condition, F_condition, "体調", "condition"},
+           {lbl_F_lastrec, F_lastrec, "言葉", "lastrec"},
+           {lbl_F_intel, F_intel, "知力", "intel"},
+           {lbl_F_totalday, F_totalday, "日数", "totalday"}}};
+}
+
+std::array<frmFriend::ValueLabel, 4> frmFriend::ownerValues() {
+  return {{{lbl_U_name, U_name, "名前", "friend name"},
+           {lbl_U_sex, U_sex, "性別", "friend sex"},
+           {lbl_U_age, U_age, "年齢", "friend age"},
+           {lbl_U_type, U_type, "タイプ", "friend type"}}};
 }
 
 void frmFriend::layOut() {
@@ -119,50 +120,36 @@ void frmFriend::layOut() {
   w.width = 9690;
   w.height = 6390;
 
-  Control& drive = add("DriveList", "Drive1");
-  drive.left = 120, drive.top = 120, drive.width = 2760, drive.height = 300;
-  Control& dir = add("DirList", "Dir1");
-  dir.left = 120, dir.top = 480, dir.width = 2760, dir.height = 2040;
-  Control& file = add("FileList", "File1");
-  file.left = 120, file.top = 2580, file.width = 2760, file.height = 2280;
-  file.pattern = kFriendPattern;
-  file.tooltip =
+  place(Drive1, 120, 120, 2760, 300);
+  place(Dir1, 120, 480, 2760, 2040);
+  place(File1, 120, 2580, 2760, 2280);
+  File1.pattern = kFriendPattern;
+  File1.tooltip =
       "友達のペットのファイルを選んでください。拡張子はkvoです。ドラック＆ドロップできます。";
-  Control& yuigon = add("Button", "btnYuigon");
-  yuigon.caption = "遺言の伝承";
-  yuigon.tooltip = "死んでしまったペットの遺言から言葉を受け継ぎます。";
-  yuigon.left = 120, yuigon.top = 4980, yuigon.width = 2760, yuigon.height = 420;
+  place(btnYuigon, 120, 4980, 2760, 420);
+  btnYuigon.caption = "遺言の伝承";
+  btnYuigon.tooltip = "死んでしまったペットの遺言から言葉を受け継ぎます。";
 
-  Control& pet = add("Frame", "Frame1");
-  pet.caption = "友達のペット";
-  pet.left = 3000, pet.top = 60, pet.width = 3480, pet.height = 5400;
-  Control& pic = add("Picture", "KAO_pic_F", "Frame1");
-  pic.left = 120, pic.top = 300, pic.width = 1560, pic.height = 1260;
-  pic.stretch = true;
+  place(Frame1, 3000, 60, 3480, 5400).caption = "友達のペット";
+  place(KAO_pic_F, 120, 300, 1560, 1260).stretch = true;
   int y = 300;
-  for (const ValueLabel& v : kPetHead) {
-    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
-    cap.caption = v.caption;
-    cap.left = 1740, cap.top = y, cap.width = 570, cap.height = 255;
-    Control& value = add("Label", v.name, "Frame1");
-    value.left = 2340, value.top = y, value.width = 1080, value.height = 255;
+  for (const ValueLabel& v : petHead()) {
+    place(v.caption, 1740, y, 570, 255).caption = v.text;
+    place(v.value, 2340, y, 1080, 255);
     y += 345;
   }
   // Two columns; the condition, told in words, takes a row of its own.
   y = 1740;
   int column = 0;
-  for (const ValueLabel& v : kPetValues) {
-    const bool wide = std::string(v.name) == "F_condition";
+  for (const ValueLabel& v : petValues()) {
+    const bool wide = &v.value == &F_condition;
     if (wide && column == 1) {  // the row begun on the left stays half empty
       column = 0;
       y += 345;
     }
     const int left = column == 0 ? 120 : 1800;
-    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame1");
-    cap.caption = v.caption;
-    cap.left = left, cap.top = y, cap.width = 720, cap.height = 255;
-    Control& value = add("Label", v.name, "Frame1");
-    value.left = left + 760, value.top = y, value.width = wide ? 2540 : 860, value.height = 255;
+    place(v.caption, left, y, 720, 255).caption = v.text;
+    place(v.value, left + 760, y, wide ? 2540 : 860, 255);
     if (wide || column == 1) {
       column = 0;
       y += 345;
@@ -170,61 +157,45 @@ void frmFriend::layOut() {
       column = 1;
     }
   }
-  Control& relationCap = add("Label", "lbl_F_relation", "Frame1");
-  relationCap.caption = "相性";
-  relationCap.left = 120, relationCap.top = 4260, relationCap.width = 480, relationCap.height = 255;
-  Control& relation = add("Label", "F_relation", "Frame1");
-  relation.left = 640, relation.top = 4260, relation.width = 2780, relation.height = 255;
-  relation.foreColor = rgb(192, 0, 0);
-  Control& battle = add("Button", "battleStart", "Frame1");
-  battle.caption = "喧嘩上等";
-  battle.tooltip = "友達のペットと喧嘩します。";
-  battle.left = 120, battle.top = 4680, battle.width = 1560, battle.height = 600;
-  Control& chat = add("Button", "Command2", "Frame1");
-  chat.caption = "雑談会";
-  chat.tooltip = "友達のペットが覚えている言葉を教えてもらいます。";
-  chat.left = 1800, chat.top = 4680, chat.width = 1560, chat.height = 600;
+  place(lbl_F_relation, 120, 4260, 480, 255).caption = "相性";
+  place(F_relation, 640, 4260, 2780, 255).foreColor = rgb(192, 0, 0);
+  place(battleStart, 120, 4680, 1560, 600);
+  battleStart.caption = "喧嘩上等";
+  battleStart.tooltip = "友達のペットと喧嘩します。";
+  place(Command2, 1800, 4680, 1560, 600);
+  Command2.caption = "雑談会";
+  Command2.tooltip = "友達のペットが覚えている言葉を教えてもらいます。";
 
-  Control& owner = add("Frame", "Frame2");
-  owner.caption = "飼い主";
-  owner.left = 6600, owner.top = 60, owner.width = 2880, owner.height = 4740;
+  place(Frame2, 6600, 60, 2880, 4740).caption = "飼い主";
   y = 300;
-  for (const ValueLabel& v : kOwner) {
-    Control& cap = add("Label", std::string("lbl_") + v.name, "Frame2");
-    cap.caption = v.caption;
-    cap.left = 120, cap.top = y, cap.width = 720, cap.height = 255;
-    Control& value = add("Label", v.name, "Frame2");
-    value.left = 880, value.top = y, value.width = 1920, value.height = 255;
+  for (const ValueLabel& v : ownerValues()) {
+    place(v.caption, 120, y, 720, 255).caption = v.text;
+    place(v.value, 880, y, 1920, 255);
     y += 345;
   }
-  Control& mailCap = add("Label", "lbl_U_text", "Frame2");
-  mailCap.caption = "メール";
-  mailCap.left = 120, mailCap.top = y, mailCap.width = 720, mailCap.height = 255;
-  Control& mail = add("TextBox", "U_text", "Frame2");
-  mail.left = 120, mail.top = y + 300, mail.width = 2640, mail.height = 2640;
-  mail.multiLine = true;
-  mail.locked = true;
+  place(lbl_U_text, 120, y, 720, 255).caption = "メール";
+  place(U_text, 120, y + 300, 2640, 2640);
+  U_text.multiLine = true;
+  U_text.locked = true;
 
-  Control& ok = add("Button", "Command1");
-  ok.caption = "OK";
-  ok.left = 6600, ok.top = 4920, ok.width = 2880, ok.height = 540;
+  place(Command1, 6600, 4920, 2880, 540).caption = "OK";
 }
 
 void frmFriend::wireEvents() {
-  on("Drive1", Event::Click, [this](const EventArgs&) { Drive1_Change(); });
-  on("Drive1", Event::Change, [this](const EventArgs&) { Drive1_Change(); });
+  on(Drive1, Event::Click, [this](const EventArgs&) { Drive1_Change(); });
+  on(Drive1, Event::Change, [this](const EventArgs&) { Drive1_Change(); });
   browser_.wireFolderList([this] { Dir1_Change(); });
-  on("File1", Event::Click, [this](const EventArgs&) {
-    Control& file = ctl("File1");
+  on(File1, Event::Click, [this](const EventArgs&) {
+    Control& file = File1;
     if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
       file.text = file.items[static_cast<size_t>(file.listIndex)];
     File1_Click();
   });
-  on("File1", Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
-  on("btnYuigon", Event::Click, [this](const EventArgs&) { btnYuigon_Click(); });
-  on("Command2", Event::Click, [this](const EventArgs&) { Command2_Click(); });
-  on("battleStart", Event::Click, [this](const EventArgs&) { battleStart_Click(); });
-  on("Command1", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  on(File1, Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  on(btnYuigon, Event::Click, [this](const EventArgs&) { btnYuigon_Click(); });
+  on(Command2, Event::Click, [this](const EventArgs&) { Command2_Click(); });
+  on(battleStart, Event::Click, [this](const EventArgs&) { battleStart_Click(); });
+  on(Command1, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
 
   auto flag = [](bool ok) -> std::optional<std::string> { return boolText(ok); };
   procedure("FstatusPre",
@@ -282,7 +253,7 @@ void frmFriend::Dir1_Change() {
 void frmFriend::File1_Click() {
   guarded(game_, "frmFriend/File1_Click ", [&] {
     if (browser_.fileName().empty()) return;
-    if (ctl("File1").pattern == kFriendPattern) {
+    if (File1.pattern == kFriendPattern) {
       FstatusPre();
     } else {
       HyoujiSyokika();
@@ -293,7 +264,7 @@ void frmFriend::File1_Click() {
 
 void frmFriend::File1_OLEDragDrop(const EventArgs& e) {
   guarded(game_, "frmFriend/File1_OLEDragDrop ", [&] {
-    auto item = acceptDroppedFile(game_, e.files, ctl("File1").pattern);
+    auto item = acceptDroppedFile(game_, e.files, File1.pattern);
     if (!item) return;
     browser_.showFolder(pathToUtf8(item->parent_path()));
     browser_.chooseFile(pathToUtf8(item->filename()));
@@ -303,8 +274,8 @@ void frmFriend::File1_OLEDragDrop(const EventArgs& e) {
 
 void frmFriend::btnYuigon_Click() {
   guarded(game_, "frmFriend/btnYuigon_Click ", [&] {
-    Control& file = ctl("File1");
-    Control& button = ctl("btnYuigon");
+    Control& file = File1;
+    Control& button = btnYuigon;
     if (file.pattern != kFriendPattern) {
       file.pattern = kFriendPattern;
       button.caption = "遺言の伝承";
@@ -322,14 +293,14 @@ void frmFriend::btnYuigon_Click() {
 
 void frmFriend::HyoujiSyokika() {
   guarded(game_, "frmFriend/HyoujiSyokika ", [&] {
-    for (const ValueLabel& v : kPetHead) ctl(v.name).caption = v.placeholder;
-    for (const ValueLabel& v : kPetValues) ctl(v.name).caption = v.placeholder;
-    for (const ValueLabel& v : kOwner) ctl(v.name).caption = v.placeholder;
-    ctl("U_text").text = "friend text";
-    ctl("KAO_pic_F").visible = false;
-    ctl("battleStart").enabled = false;
-    ctl("Command2").enabled = false;
-    ctl("F_relation").caption.clear();
+    for (const ValueLabel& v : petHead()) v.value.caption = v.placeholder;
+    for (const ValueLabel& v : petValues()) v.value.caption = v.placeholder;
+    for (const ValueLabel& v : ownerValues()) v.value.caption = v.placeholder;
+    U_text.text = "friend text";
+    KAO_pic_F.visible = false;
+    battleStart.enabled = false;
+    Command2.enabled = false;
+    F_relation.caption.clear();
   });
 }
 
@@ -364,26 +335,26 @@ bool frmFriend::FstatusPre() {
     friendLangPath = folder + friendPet.PetName + ".dat";
     const std::int32_t n = openFriendWords(game_, friendLangPath);
 
-    ctl("F_name").caption = friendPet.PetName;
-    ctl("F_type").caption = friendPet.TYPE;
-    ctl("F_model").caption = friendPet.MODEL;
-    ctl("F_hp").caption = std::to_string(friendPet.HP);
-    ctl("F_mp").caption = std::to_string(friendPet.MP);
-    ctl("F_maxhp").caption = std::to_string(friendPet.MAXHP);
-    ctl("F_maxmp").caption = std::to_string(friendPet.MAXMP);
-    ctl("F_power").caption = std::to_string(friendPet.POWER);
-    ctl("F_defense").caption = std::to_string(friendPet.DEFENSE);
-    ctl("F_speed").caption = std::to_string(friendPet.SPEED);
-    ctl("F_luck").caption = std::to_string(friendPet.LUCK);
-    ctl("F_condition").caption = CONDITIONsNOTATION(friendPet.CONDITION);
-    ctl("F_lastrec").caption = std::to_string(n) + "コ";
+    F_name.caption = friendPet.PetName;
+    F_type.caption = friendPet.TYPE;
+    F_model.caption = friendPet.MODEL;
+    F_hp.caption = std::to_string(friendPet.HP);
+    F_mp.caption = std::to_string(friendPet.MP);
+    F_maxhp.caption = std::to_string(friendPet.MAXHP);
+    F_maxmp.caption = std::to_string(friendPet.MAXMP);
+    F_power.caption = std::to_string(friendPet.POWER);
+    F_defense.caption = std::to_string(friendPet.DEFENSE);
+    F_speed.caption = std::to_string(friendPet.SPEED);
+    F_luck.caption = std::to_string(friendPet.LUCK);
+    F_condition.caption = CONDITIONsNOTATION(friendPet.CONDITION);
+    F_lastrec.caption = std::to_string(n) + "コ";
     // Shown as a sum that cannot overflow, whatever the file holds.
-    ctl("F_intel").caption = std::to_string(static_cast<std::int64_t>(friendPet.BRAIN) + n);
+    F_intel.caption = std::to_string(static_cast<std::int64_t>(friendPet.BRAIN) + n);
     auto born = DateTime::parse(friendTime.START);
     auto last = DateTime::parse(friendTime.LASTTIME);
-    ctl("F_totalday").caption =
+    F_totalday.caption =
         born && last ? std::to_string(daysBetween(*born, *last)) + "日" : std::string("?日");
-    ctl("F_ver").caption = friendPet.VER != 10.0f ? versionText(friendPet.VER) : "1.0";
+    F_ver.caption = friendPet.VER != 10.0f ? versionText(friendPet.VER) : "1.0";
 
     if (friendPet.MODEL == s.petModel && friendPet.VER > s.petVer && friendPet.VER != 10.0f) {
       game_.MsgBox("相手は" + s.petName + "より新型のデジペットです。", mb::kExclamation);
@@ -391,22 +362,22 @@ bool frmFriend::FstatusPre() {
       game_.MsgBox("おれもバージョンアップしてぇなぁぁあ～。");
     }
 
-    ctl("U_name").caption = friendUser.Name;
-    ctl("U_sex").caption = friendUser.Sex;
-    ctl("U_age").caption = friendUser.Age;
-    ctl("U_type").caption = friendUser.Type;
-    ctl("U_text").text = friendUser.Mail;
+    U_name.caption = friendUser.Name;
+    U_sex.caption = friendUser.Sex;
+    U_age.caption = friendUser.Age;
+    U_type.caption = friendUser.Type;
+    U_text.text = friendUser.Mail;
 
-    ctl("KAO_pic_F").visible = true;
+    KAO_pic_F.visible = true;
     std::string prefix = "Oth";
     Select_Fpet_IMG(game_, friendPet.MODEL, prefix);
     ShowFriendPicture(game_, *this, 0, prefix);
 
-    ctl("battleStart").enabled = true;
+    battleStart.enabled = true;
     const std::int32_t own = OPENDAT1(game_);
-    ctl("Command2").enabled = own >= 1 && own <= 999 && n >= 1;
+    Command2.enabled = own >= 1 && own <= 999 && n >= 1;
 
-    ctl("F_relation").caption = kRelationText[static_cast<std::size_t>(ChackPetType())];
+    F_relation.caption = kRelationText[static_cast<std::size_t>(ChackPetType())];
     game_.lang1.close();
     game_.lang3.close();
     return true;

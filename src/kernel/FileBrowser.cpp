@@ -133,15 +133,15 @@ std::vector<std::string> matchingFileNames(const fs::path& folder, const std::st
 
 void FileBrowser::wireFolderList(std::function<void()> onFolderChanged) {
   onFolderChanged_ = std::move(onFolderChanged);
-  form_.on("Dir1", Event::Click, [this](const EventArgs&) {
-    Control& dir = form_.ctl("Dir1");
+  form_.on(dir_, Event::Click, [this](const EventArgs&) {
+    Control& dir = dir_;
     if (dir.listIndex < 0 || dir.listIndex >= static_cast<int>(dir.items.size())) return;
     const std::string& item = dir.items[static_cast<size_t>(dir.listIndex)];
     fs::path here = u8path(dir.path);
     showFolder(pathToUtf8(item == ".." ? here.parent_path() : here / u8path(item)));
   });
-  form_.on("Dir1", Event::Change, [this](const EventArgs&) {
-    Control& dir = form_.ctl("Dir1");
+  form_.on(dir_, Event::Change, [this](const EventArgs&) {
+    Control& dir = dir_;
     if (dir.text.empty()) return;
     fs::path p = u8path(dir.text);
     dir.text.clear();
@@ -151,7 +151,7 @@ void FileBrowser::wireFolderList(std::function<void()> onFolderChanged) {
 
 void FileBrowser::start(const std::string& folder) {
   Game& g = form_.game();
-  form_.ctl("Drive1").items = browsePlaces(
+  drive_.items = browsePlaces(
       g.services().shell != nullptr ? g.services().shell->desktopFolder() : std::string(),
       g.folder());
   showFolder(folder);
@@ -163,14 +163,14 @@ bool FileBrowser::showFolder(const std::string& path) {
   if (!fs::is_directory(p, ec)) return false;
   fs::path canon = fs::weakly_canonical(p, ec);
   if (!ec) p = canon;
-  Control& dir = form_.ctl("Dir1");
+  Control& dir = dir_;
   dir.path = pathToUtf8(p);
   dir.items.clear();
   if (p.has_parent_path() && p.parent_path() != p) dir.items.push_back("..");
   for (auto& name : subfolderNames(p)) dir.items.push_back(name);
   dir.listIndex = -1;
   // The drive list follows: the place that holds the folder, if it is one of them.
-  Control& drive = form_.ctl("Drive1");
+  Control& drive = drive_;
   size_t best = 0;
   for (size_t i = 0; i < drive.items.size(); ++i) {
     const std::string& place = drive.items[i];
@@ -192,7 +192,7 @@ bool FileBrowser::showFolder(const std::string& path) {
 }
 
 bool FileBrowser::driveChanged() {
-  Control& drive = form_.ctl("Drive1");
+  Control& drive = drive_;
   if (drive.listIndex < 0 || drive.listIndex >= static_cast<int>(drive.items.size())) return true;
   const std::string place = drive.items[static_cast<size_t>(drive.listIndex)];
   if (!isReadableFolder(u8path(place)) || !showFolder(place)) return false;
@@ -201,14 +201,14 @@ bool FileBrowser::driveChanged() {
 }
 
 void FileBrowser::followFolder() {
-  Control& file = form_.ctl("File1");
-  if (file.path != form_.ctl("Dir1").path) file.text.clear();
-  file.path = form_.ctl("Dir1").path;
+  Control& file = file_;
+  if (file.path != dir_.path) file.text.clear();
+  file.path = dir_.path;
   refreshFiles();
 }
 
 void FileBrowser::refreshFiles() {
-  Control& file = form_.ctl("File1");
+  Control& file = file_;
   file.items = matchingFileNames(u8path(file.path), file.pattern);
   file.listIndex = -1;
   auto it = std::find(file.items.begin(), file.items.end(), file.text);
@@ -216,20 +216,20 @@ void FileBrowser::refreshFiles() {
 }
 
 void FileBrowser::chooseFile(const std::string& name) {
-  form_.ctl("File1").text = name;
+  file_.text = name;
   refreshFiles();
 }
 
 std::string FileBrowser::fileName() {
-  return form_.ctl("File1").text;
+  return file_.text;
 }
 
 std::string FileBrowser::folder() {
-  return form_.ctl("File1").path;
+  return file_.path;
 }
 
 fs::path FileBrowser::chosenFile() {
-  Control& file = form_.ctl("File1");
+  Control& file = file_;
   return u8path(file.path) / u8path(file.text);
 }
 

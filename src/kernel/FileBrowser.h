@@ -35,11 +35,12 @@ bool isReadableFolder(const std::filesystem::path& folder);
 // ASCII letters folded to lower case.
 std::string asciiLower(std::string s);
 
-// The three lists of a form, kept in step: the drive list follows the folder shown, the file
-// list shows the folder's files that match its pattern.
+// The three lists of a form (Drive1, Dir1, File1), kept in step: the drive list follows the
+// folder shown, the file list shows the folder's files that match its pattern.
 class FileBrowser {
  public:
-  explicit FileBrowser(Form& form) : form_(form) {}
+  FileBrowser(Form& form, Control& drive, Control& dir, Control& file)
+      : form_(form), drive_(drive), dir_(dir), file_(file) {}
 
   // Wires the folder list: choosing an entry opens it, typing a path goes there. Each change
   // of folder then runs onFolderChanged (the form's Dir1_Change).
@@ -62,6 +63,9 @@ class FileBrowser {
 
  private:
   Form& form_;
+  Control& drive_;
+  Control& dir_;
+  Control& file_;
   std::function<void()> onFolderChanged_;
 };
 

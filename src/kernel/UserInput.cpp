@@ -23,12 +23,12 @@ void userClick(Form& form, const std::string& control, int button) {
   dispatch(form, [&] {
     Control& c = form.ctl(control);
     if (!c.enabled) return;
-    if (c.kind == "Check") {
+    if (c.kind == Kind::Check) {
       c.value = c.value == 1 ? 0 : 1;
-    } else if (c.kind == "Option") {
+    } else if (c.kind == Kind::Option) {
       for (const auto& name : form.controlOrder()) {
         Control& other = form.ctl(name);
-        if (other.kind == "Option" && other.parent == c.parent) other.value = 0;
+        if (other.kind == Kind::Option && other.parent == c.parent) other.value = 0;
       }
       c.value = 1;
     }
@@ -57,7 +57,7 @@ void userSelect(Form& form, const std::string& control, int index) {
     Control& c = form.ctl(control);
     if (index < 0 || index >= static_cast<int>(c.items.size())) return;
     c.listIndex = index;
-    if (c.kind == "Combo") c.text = c.items[static_cast<size_t>(index)];
+    if (c.kind == Kind::Combo) c.text = c.items[static_cast<size_t>(index)];
     form.fire(control, Event::Click);
   });
 }
@@ -82,7 +82,7 @@ void userKey(Form& form, int key) {
   dispatch(form, [&] {
     EventArgs args;
     args.key = key;
-    form.fire("Me", Event::KeyPress, args);
+    form.fire(form.me(), Event::KeyPress, args);
   });
 }
 

@@ -45,10 +45,6 @@ const std::array<LastWords, 15> kLastWords = {{
     {"浦島太郎の煙", "『ほんの一瞬垣間見た、未来のオレはすごいぜ・・・。』"},
 }};
 
-std::string lineName(int k) {
-  return "Label" + std::to_string(k);
-}
-
 }  // namespace
 
 std::string lastWords(const std::string& deadType, const std::string& userName) {
@@ -75,63 +71,56 @@ std::string willFileName(const std::string& folderUtf8, const std::string& petNa
 frmDeaD::frmDeaD(Game& g) : Form(g, kName) {
   me().width = kWidth + kFrameWidth;
   me().height = kHeight + kFrameHeight;
-  Control& pic = add("Picture", "Picture1");
-  pic.width = kWidth;
-  pic.height = kHeight;
-  pic.backColor = 0x000000;
+  place(Picture1, 0, 0, kWidth, kHeight).backColor = 0x000000;
   for (int k = 1; k <= 4; ++k) {
-    Control& line = add("Label", lineName(k), "Picture1");
+    Control& line = place(lines[k], 0, 0, kWidth, kLineHeight[static_cast<std::size_t>(k) - 1]);
     line.visible = false;
     line.opaque = false;
     line.multiLine = k >= 3;
-    line.width = kWidth;
-    line.height = kLineHeight[static_cast<std::size_t>(k) - 1];
     line.fontSize = 12;
   }
-  addTimer("Timer1", 3000, [this] { Timer1_Timer(); });
-  addTimer("Timer2", 300, [this] { Timer2_Timer(); });
-  on("Label1", Event::Click, [this](const EventArgs&) {
+  on(Label1, Event::Click, [this](const EventArgs&) {
     if (ended) game_.unload(*this);
   });
-  on("Picture1", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  on(Picture1, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
 }
 
 void frmDeaD::Form_Load() {
   guarded(game_, "frmDead/Form_Load ", [&] {
     ActiveKivoMain(game_, false);
-    timer("Timer1")->enabled = false;
-    timer("Timer2")->interval = 300;
-    timer("Timer2")->enabled = true;
+    Timer1.enabled = false;
+    Timer2.interval = 300;
+    Timer2.enabled = true;
 
     me().width = kWidth + kFrameWidth;
     me().height = kHeight + kFrameHeight;
-    Control& pic = ctl("Picture1");
+    Control& pic = Picture1;
     std::error_code ec;
     const auto background = game_.folder() / "Img" / "ending.bmp";
     if (std::filesystem::is_regular_file(background, ec)) pic.picture = pathToUtf8(background);
 
     const GameState& s = game_.st;
-    ctl("Label1").caption = s.petName + "はその短い人生を";
-    ctl("Label2").caption = s.userName + "と一緒に過ごした。";
-    ctl("Label3").caption = "数日後忘れたように出てきた\r\n" + s.petName + "の日記には…";
-    ctl("Label4").caption = lastWords(s.deadType, s.userName) + "\r\nと書き記してあった…";
+    Label1.caption = s.petName + "はその短い人生を";
+    Label2.caption = s.userName + "と一緒に過ごした。";
+    Label3.caption = "数日後忘れたように出てきた\r\n" + s.petName + "の日記には…";
+    Label4.caption = lastWords(s.deadType, s.userName) + "\r\nと書き記してあった…";
     for (int k = 1; k <= 4; ++k) {
-      Control& line = ctl(lineName(k));
+      Control& line = lines[k];
       line.visible = false;
       line.foreColor = 0x000000;
     }
     brightness = 0;
-    rollTop = chk::narrow<std::int16_t>(pic.height - ctl("Label1").height);
-    ctl("Label1").top = rollTop;
+    rollTop = chk::narrow<std::int16_t>(pic.height - Label1.height);
+    Label1.top = rollTop;
   });
 }
 
 void frmDeaD::Timer2_Timer() {
   guarded(game_, "frmDead/Timer2_Timer ", [&] {
-    const Control& pic = ctl("Picture1");
+    const Control& pic = Picture1;
     int offset = 0;  // heights and gaps of the lines above line k
     for (int k = 1; k <= 4; ++k) {
-      Control& line = ctl(lineName(k));
+      Control& line = lines[k];
       const int lo = 50 * (k - 1);
       if (brightness >= lo && brightness <= 255 + lo) {
         const int grey = brightness - lo;
@@ -151,23 +140,23 @@ void frmDeaD::Timer2_Timer() {
     chk::subFrom(rollTop, kRollStep);
     if (rollTop < -(offset - kGap)) {
       // The column has left the picture: no sliver of its last line stays at the top.
-      for (int k = 1; k <= 4; ++k) ctl(lineName(k)).visible = false;
-      timer("Timer2")->enabled = false;
-      timer("Timer1")->interval = 3000;
-      timer("Timer1")->enabled = true;
+      for (int k = 1; k <= 4; ++k) lines[k].visible = false;
+      Timer2.enabled = false;
+      Timer1.interval = 3000;
+      Timer1.enabled = true;
     }
   });
 }
 
 void frmDeaD::Timer1_Timer() {
   guarded(game_, "frmDead/Form_Load ", [&] {
-    timer("Timer1")->interval = 10000;
+    Timer1.interval = 10000;
     if (ended) {
       game_.unload(*this);
       return;
     }
-    const Control& pic = ctl("Picture1");
-    Control& line = ctl("Label1");
+    const Control& pic = Picture1;
+    Control& line = Label1;
     line.visible = true;
     line.foreColor = rgb(200, 80, 80);
     line.caption = "GAME  OVER";

@@ -31,6 +31,16 @@ class frmDeaD : public Form {
   std::int16_t rollTop = 0;
   bool ended = false;
 
+  Control& Picture1 = add(Kind::Picture, "Picture1");
+  // The lines of the pet's life, rolling up the picture; Label1 ends as "GAME  OVER".
+  Control& Label1 = add(Kind::Label, "Label1", Picture1);
+  Control& Label2 = add(Kind::Label, "Label2", Picture1);
+  Control& Label3 = add(Kind::Label, "Label3", Picture1);
+  Control& Label4 = add(Kind::Label, "Label4", Picture1);
+  const ControlArray lines{{}, {&Label1, &Label2, &Label3, &Label4}, 1};  // indexed 1 .. 4
+  Timer& Timer1 = addTimer("Timer1", 3000, [this] { Timer1_Timer(); });
+  Timer& Timer2 = addTimer("Timer2", 300, [this] { Timer2_Timer(); });
+
  private:
   bool endOfLife();
 };

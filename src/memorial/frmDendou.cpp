@@ -11,29 +11,6 @@
 
 namespace myu {
 
-namespace {
-
-struct Field {
-  const char* name;     // the label showing the value
-  const char* caption;  // its caption on the window
-  std::string DeadPetRecord::*member;
-};
-
-const std::array<Field, 10> kFields = {{
-    {"D_name", "名前", &DeadPetRecord::petNAME},
-    {"D_model", "型", &DeadPetRecord::petMODEL},
-    {"D_ver", "ver", &DeadPetRecord::petVER},
-    {"D_fday", "命日", &DeadPetRecord::petFDAY},
-    {"D_day", "享年", &DeadPetRecord::petDAY},
-    {"D_deadtype", "死因", &DeadPetRecord::deadTYPE},
-    {"D_type", "タイプ", &DeadPetRecord::petTYPE},
-    {"D_lang", "覚えさせた言葉数", &DeadPetRecord::petLANG},
-    {"D_uname", "飼い主名", &DeadPetRecord::userName},
-    {"D_utype", "飼い主タイプ", &DeadPetRecord::userType},
-}};
-
-}  // namespace
-
 std::string hallPicturePath(Game& g, const std::string& model) {
   std::string prefix = "Oth";
   Select_Fpet_IMG(g, model, prefix);
@@ -46,66 +23,56 @@ std::string hallPicturePath(Game& g, const std::string& model) {
   return {};
 }
 
+std::array<frmDendou::Field, 10> frmDendou::fields() {
+  return {{
+      {lbl_D_name, D_name, "名前", &DeadPetRecord::petNAME},
+      {lbl_D_model, D_model, "型", &DeadPetRecord::petMODEL},
+      {lbl_D_ver, D_ver, "ver", &DeadPetRecord::petVER},
+      {lbl_D_fday, D_fday, "命日", &DeadPetRecord::petFDAY},
+      {lbl_D_day, D_day, "享年", &DeadPetRecord::petDAY},
+      {lbl_D_deadtype, D_deadtype, "死因", &DeadPetRecord::deadTYPE},
+      {lbl_D_type, D_type, "タイプ", &DeadPetRecord::petTYPE},
+      {lbl_D_lang, D_lang, "覚えさせた言葉数", &DeadPetRecord::petLANG},
+      {lbl_D_uname, D_uname, "飼い主名", &DeadPetRecord::userName},
+      {lbl_D_utype, D_utype, "飼い主タイプ", &DeadPetRecord::userType},
+  }};
+}
+
 frmDendou::frmDendou(Game& g) : Form(g, kName) {
   me().caption = "ペット殿堂";
   me().width = 6600;
   me().height = 5400;
-  Control& frame = add("Frame", "Frame1");
-  frame.caption = "いにしえのペット";
-  frame.left = 120;
-  frame.top = 120;
-  frame.width = 6360;
-  frame.height = 4380;
-  Control& pic = add("Image", "D_pet_pic", "Frame1");
-  pic.left = 240;
-  pic.top = 360;
+  place(Frame1, 120, 120, 6360, 4380).caption = "いにしえのペット";
   // The pet's pictures are wider than high: the box keeps their proportion and the picture
   // is fitted into it.
-  pic.width = 1440;
-  pic.height = 1170;
-  pic.stretch = true;
+  place(D_pet_pic, 240, 360, 1440, 1170).stretch = true;
   int y = 360;
-  for (const Field& f : kFields) {
-    Control& cap = add("Label", std::string("lbl_") + f.name, "Frame1");
-    cap.caption = f.caption;
-    cap.left = 1920;
-    cap.top = y;
-    cap.width = 1680;
-    cap.height = 255;
-    Control& v = add("Label", f.name, "Frame1");
-    v.left = 3660;
-    v.top = y;
-    v.width = 2580;
-    v.height = 255;
+  for (const Field& f : fields()) {
+    place(f.caption, 1920, y, 1680, 255).caption = f.text;
+    place(f.value, 3660, y, 2580, 255);
     y += 390;
   }
   struct Button {
-    const char* name;
+    Control& button;
     const char* caption;
     int left;
   };
-  for (const Button& b : {Button{"prevBtn", "前へ", 120}, Button{"nextBtn", "次へ", 1680},
-                          Button{"exitBtn", "殿堂から出る", 4440}}) {
-    Control& c = add("Button", b.name);
-    c.caption = b.caption;
-    c.left = b.left;
-    c.top = 4620;
-    c.width = b.left == 4440 ? 2040 : 1440;
-    c.height = 375;
-  }
-  on("prevBtn", Event::Click, [this](const EventArgs&) {
+  for (const Button& b : {Button{prevBtn, "前へ", 120}, Button{nextBtn, "次へ", 1680},
+                          Button{exitBtn, "殿堂から出る", 4440}})
+    place(b.button, b.left, 4620, b.left == 4440 ? 2040 : 1440, 375).caption = b.caption;
+  on(prevBtn, Event::Click, [this](const EventArgs&) {
     guarded(game_, "frmDendou/prevBtn_Click ", [&] {
       chk::subFrom(deadIndex, 1);
       HYOUJI_D();
     });
   });
-  on("nextBtn", Event::Click, [this](const EventArgs&) {
+  on(nextBtn, Event::Click, [this](const EventArgs&) {
     guarded(game_, "frmDendou/nextBtn_Click ", [&] {
       chk::addTo(deadIndex, 1);
       HYOUJI_D();
     });
   });
-  on("exitBtn", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  on(exitBtn, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
   procedure("HYOUJI_D", [this](const std::vector<std::string>&) -> std::optional<std::string> {
     HYOUJI_D();
     return std::nullopt;
@@ -121,16 +88,16 @@ void frmDendou::HYOUJI_D() {
   guarded(game_, "frmDendou/HYOUJI_D ", [&] {
     DeadPetRecord r;
     if (GetDeadPet(game_, deadIndex, r) == 0) return;
-    for (const Field& f : kFields) ctl(f.name).caption = r.*(f.member);
+    for (const Field& f : fields()) f.value.caption = r.*(f.member);
     const std::string picture = hallPicturePath(game_, r.petMODEL);
-    if (!picture.empty()) ctl("D_pet_pic").picture = picture;
+    if (!picture.empty()) D_pet_pic.picture = picture;
 
     DeadPetRecord next;
     if (GetDeadPet(game_, chk::add<std::int32_t>(deadIndex, 1), next) != 0)
-      ctl("nextBtn").enabled = next.petNAME != "Error";
+      nextBtn.enabled = next.petNAME != "Error";
     DeadPetRecord prev;
     if (GetDeadPet(game_, chk::sub<std::int32_t>(deadIndex, 1), prev) != 0)
-      ctl("prevBtn").enabled = prev.petNAME != "Error";
+      prevBtn.enabled = prev.petNAME != "Error";
   });
 }
 

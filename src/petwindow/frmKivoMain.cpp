@@ -61,14 +61,6 @@ constexpr const char* kMenuCaptions[10] = {"メニュー表示切り替え",
                                            "あ～れ～助けてぇ～",
                                            "終了"};
 
-Control& place(Control& c, int left, int top, int width, int height) {
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  return c;
-}
-
 // The filled length of a bar: value / whole × full length, integer part.
 int barWidth(std::int32_t value, std::int32_t whole, int fullWidth) {
   if (value < 1) return 0;
@@ -97,155 +89,138 @@ void frmKivoMain::buildControls() {
   place(w, 0, 0, 5725, 4105);
   w.backColor = kPink;
 
-  Control& f1 = place(add("Frame", "Frame1"), 0, 0, 5655, 3735);
-  f1.backColor = kPink;
-  Control& f2 = place(add("Frame", "Frame2", "Frame1"), 0, 0, 2775, 2175);
-  f2.backColor = kWhite;
+  place(Frame1, 0, 0, 5655, 3735).backColor = kPink;
+  place(Frame2, 0, 0, 2775, 2175).backColor = kWhite;
   // Labels are drawn on their container beneath the picture box: the second speech text and
   // the clock face show only while the pet picture is hidden (the clock view). Controls are
   // drawn in the order they are added, later ones on top.
-  Control& tw2 = place(add("Label", "TextWindow2", "Frame2"), 150, 1575, 2475, 555);
-  tw2.foreColor = kWhite;
-  tw2.backColor = kWhite;
-  tw2.opaque = false;
-  tw2.tooltip = kSpeechTip;
-  tw2.multiLine = true;
-  Control& clock = place(add("Label", "Label2", "Frame2"), 120, 180, 2535, 495);
-  clock.caption = "00:00:00";
-  clock.foreColor = kWhite;
-  clock.opaque = false;
-  clock.fontSize = 20;
-  clock.fontBold = true;
-  clock.visible = false;
+  place(TextWindow2, 150, 1575, 2475, 555);
+  TextWindow2.foreColor = kWhite;
+  TextWindow2.backColor = kWhite;
+  TextWindow2.opaque = false;
+  TextWindow2.tooltip = kSpeechTip;
+  TextWindow2.multiLine = true;
+  place(Label2, 120, 180, 2535, 495);
+  Label2.caption = "00:00:00";
+  Label2.foreColor = kWhite;
+  Label2.opaque = false;
+  Label2.fontSize = 20;
+  Label2.fontBold = true;
+  Label2.visible = false;
 
-  Control& pic = place(add("Picture", "Picture1", "Frame2"), 120, 60, 2535, 2055);
-  pic.backColor = kWhite;
-  pic.stretch = true;
+  place(Picture1, 120, 60, 2535, 2055);
+  Picture1.backColor = kWhite;
+  Picture1.stretch = true;
 
-  Control& tw = place(add("Label", "TextWindow", "Picture1"), 0, 1440, 2535, 630);
-  tw.backColor = kWhite;
-  tw.opaque = false;
-  tw.foreColor = kNavy;
-  tw.tooltip = kSpeechTip;
-  tw.multiLine = true;
-  Control& name = place(add("Label", "fldPETname", "Frame1"), 120, 2280, 2655, 300);
-  name.opaque = false;
-  name.fontSize = 11;
-  name.fontBold = true;
-  Control& l1 = place(add("Label", "Label1", "Frame1"), 120, 2640, 855, 225);
-  l1.caption = "体調";
-  l1.opaque = false;
-  Control& cond = place(add("Label", "fldCondition", "Frame1"), 1080, 2640, 1740, 225);
-  cond.tooltip = "ペットの現在の体調です。";
-  cond.opaque = false;
+  place(TextWindow, 0, 1440, 2535, 630);
+  TextWindow.backColor = kWhite;
+  TextWindow.opaque = false;
+  TextWindow.foreColor = kNavy;
+  TextWindow.tooltip = kSpeechTip;
+  TextWindow.multiLine = true;
+  place(fldPETname, 120, 2280, 2655, 300);
+  fldPETname.opaque = false;
+  fldPETname.fontSize = 11;
+  fldPETname.fontBold = true;
+  place(Label1, 120, 2640, 855, 225);
+  Label1.caption = "体調";
+  Label1.opaque = false;
+  place(fldCondition, 1080, 2640, 1740, 225);
+  fldCondition.tooltip = "ペットの現在の体調です。";
+  fldCondition.opaque = false;
 
   struct Row {
-    const char* label;
+    Control& label;
     const char* caption;
-    const char* number;
-    const char* red;
-    const char* blue;
+    Control& number;
+    Control& red;
+    Control& blue;
     int top;
   };
-  const Row rows[3] = {{"Label3", "HP", "petHP", "HPred", "HPblu", 2880},
-                       {"Label4", "満腹度", "petHARA", "HARAred", "HARAblu", 3120},
-                       {"Label5", "幸せ度", "petHAPPY", "HAPPYred", "HAPPYblu", 3360}};
+  const Row rows[3] = {{Label3, "HP", petHP, HPred, HPblu, 2880},
+                       {Label4, "満腹度", petHARA, HARAred, HARAblu, 3120},
+                       {Label5, "幸せ度", petHAPPY, HAPPYred, HAPPYblu, 3360}};
   for (const Row& r : rows) {
-    Control& lab = place(add("Label", r.label, "Frame1"), 120, r.top, 600, 225);
-    lab.caption = r.caption;
-    lab.opaque = false;
-    Control& num = place(add("Label", r.number, "Frame1"), 720, r.top, 345, 225);
-    num.opaque = false;
-    num.caption = "0";
-    Control& red = place(add("Image", r.red, "Frame1"), 1080, r.top, 1740, 180);
-    red.backColor = kRed;
-    red.stretch = true;
-    Control& blue = place(add("Image", r.blue, "Frame1"), 1080, r.top, 1740, 180);
-    blue.backColor = kBlue;
-    blue.stretch = true;
+    place(r.label, 120, r.top, 600, 225);
+    r.label.caption = r.caption;
+    r.label.opaque = false;
+    place(r.number, 720, r.top, 345, 225);
+    r.number.opaque = false;
+    r.number.caption = "0";
+    place(r.red, 1080, r.top, 1740, 180);
+    r.red.backColor = kRed;
+    r.red.stretch = true;
+    place(r.blue, 1080, r.top, 1740, 180);
+    r.blue.backColor = kBlue;
+    r.blue.stretch = true;
   }
 
-  Control& f3 = place(add("Frame", "Frame3", "Frame1"), 2880, 0, 2655, 1335);
-  f3.caption = "行動メニュー";
-  f3.tooltip = "行動パターンを選択してください。ペットの成長に影響します。";
-  f3.backColor = kPink;
+  place(Frame3, 2880, 0, 2655, 1335);
+  Frame3.caption = "行動メニュー";
+  Frame3.tooltip = "行動パターンを選択してください。ペットの成長に影響します。";
+  Frame3.backColor = kPink;
   for (int i = 0; i < 6; ++i) {
-    Control& o = place(add("Option", "fldMENU(" + std::to_string(i) + ")", "Frame3"),
-                       120 + (i % 2) * 1260, 240 + (i / 2) * 345, 1215, 300);
+    Control& o = place(fldMENU[i], 120 + (i % 2) * 1260, 240 + (i / 2) * 345, 1215, 300);
     o.caption = kOptions[i].caption;
     o.tooltip = kOptions[i].tooltip;
     o.backColor = kPink;
   }
-  Control& fb = place(add("Check", "fldFrontBack", "Frame1"), 2880, 1380, 2655, 270);
-  fb.caption = "常に手前に表示";
-  fb.tooltip = "ペットのウインドウを常に手前に表示させます。";
-  fb.backColor = kPink;
+  place(fldFrontBack, 2880, 1380, 2655, 270);
+  fldFrontBack.caption = "常に手前に表示";
+  fldFrontBack.tooltip = "ペットのウインドウを常に手前に表示させます。";
+  fldFrontBack.backColor = kPink;
 
-  auto button = [&](const char* name, const char* caption, const char* tip, int left, int top,
-                    int width, int height) -> Control& {
-    Control& b = place(add("Button", name, "Frame1"), left, top, width, height);
+  auto button = [&](Control& b, const char* caption, const char* tip, int left, int top, int width,
+                    int height) -> Control& {
+    place(b, left, top, width, height);
     b.caption = caption;
     b.tooltip = tip;
     b.backColor = kButtonFace;
     return b;
   };
-  button("Command6", "なにか盛る", "ペットに餌や薬、毒などを盛ることができます。", 2880, 1695, 1305,
+  button(Command6, "なにか盛る", "ペットに餌や薬、毒などを盛ることができます。", 2880, 1695, 1305,
          375);
-  button("Command8", "詳細ステータスを見る", "ペットについての詳しい情報はこちらから。", 4230, 1695,
+  button(Command8, "詳細ステータスを見る", "ペットについての詳しい情報はこちらから。", 4230, 1695,
          1305, 375);
-  button("Command11", kClockOn, "時計などを表示します。", 2880, 2115, 1305, 375);
-  button("Command5", "終了", "ゲームを終了します。", 4230, 2115, 1305, 375);
-  button("btnKOTOBA", "言葉を教えてあげる。", "", 2880, 2535, 2655, 330).visible = false;
-  button("btnFLY", "飛べ！ 羽ばたけ！", "", 2880, 2910, 2655, 330).visible = false;
+  button(Command11, kClockOn, "時計などを表示します。", 2880, 2115, 1305, 375);
+  button(Command5, "終了", "ゲームを終了します。", 4230, 2115, 1305, 375);
+  button(btnKOTOBA, "言葉を教えてあげる。", "", 2880, 2535, 2655, 330).visible = false;
+  button(btnFLY, "飛べ！ 羽ばたけ！", "", 2880, 2910, 2655, 330).visible = false;
   const char* downCaptions[4] = {"ログオフ", "再起動", "シャットダウン", "強制終了"};
   for (int i = 0; i < 4; ++i)
-    button(("btnWINDOWN(" + std::to_string(i) + ")").c_str(), downCaptions[i], "", 2880 + i * 664,
-           3285, 660, 330)
-        .visible = false;
+    button(btnWINDOWN[i], downCaptions[i], "", 2880 + i * 664, 3285, 660, 330).visible = false;
 
-  // Hidden images: the two pictures of the current pose and the three poke cursors.
-  place(add("Image", "Image1", "Frame1"), 120, 60, 2535, 2055).visible = false;
-  place(add("Image", "Image2", "Frame1"), 120, 60, 2535, 2055).visible = false;
-  for (int i = 0; i < 3; ++i)
-    place(add("Image", "imgIcon(" + std::to_string(i) + ")", "Frame1"), 0, 0, 480, 480).visible =
-        false;
+  place(Image1, 120, 60, 2535, 2055).visible = false;
+  place(Image2, 120, 60, 2535, 2055).visible = false;
+  for (int i = 0; i < 3; ++i) place(imgIcon[i], 0, 0, 480, 480).visible = false;
 
-  // The pop-up menu (not in a menu bar).
-  Control& menu = add("Menu", "mnuMENU");
-  menu.caption = "右クリックメニュー";
-  menu.visible = false;
-  for (int i = 0; i < 10; ++i)
-    add("Menu", "mnuMENUs(" + std::to_string(i) + ")", "mnuMENU").caption = kMenuCaptions[i];
-
-  // Timers, all off until the code turns them on.
-  addTimer("CountTime", 3000, [this] { CountTime_Timer(); });
-  addTimer("Timer1", 1000, [this] { Timer1_Timer(); });
-  addTimer("TimeTimer", 250, [this] { TimeTimer_Timer(); });
-  addTimer("move_timer", 5, [this] { move_timer_Timer(); });
+  mnuMENU.caption = "右クリックメニュー";
+  mnuMENU.visible = false;
+  for (int i = 0; i < 10; ++i) mnuMENUs[i].caption = kMenuCaptions[i];
 
   // Our own cursor pictures, when they are installed; the view falls back to its own.
   for (int i = 0; i < 3; ++i)
     if (auto p = existingPicture(game_, "Mof_CUR_" + std::to_string(i) + ".bmp"))
-      ctl("imgIcon", i).picture = *p;
+      imgIcon[i].picture = *p;
 
   // Events.
-  for (const char* c : {"Frame1", "Frame2", "Picture1", "Label2", "TextWindow", "TextWindow2"})
-    on(c, Event::DblClick, [this](const EventArgs&) { Window_Mode(); });
-  for (const char* c : {"Picture1", "Label2", "TextWindow", "TextWindow2"})
-    on(c, Event::MouseDown, [this](const EventArgs& a) {
+  for (Control* c : {&Frame1, &Frame2, &Picture1, &Label2, &TextWindow, &TextWindow2})
+    on(*c, Event::DblClick, [this](const EventArgs&) { Window_Mode(); });
+  for (Control* c : {&Picture1, &Label2, &TextWindow, &TextWindow2})
+    on(*c, Event::MouseDown, [this](const EventArgs& a) {
       if (a.button == 2) requestPopup();
     });
-  on("Picture1", Event::Click, [this](const EventArgs&) { Picture1_Click(); });
-  on("fldMENU", Event::Click, [this](const EventArgs& a) { fldMENU_Click(a.index); });
-  on("fldFrontBack", Event::Click, [this](const EventArgs&) { fldFrontBack_Click(); });
-  on("mnuMENUs", Event::Click, [this](const EventArgs& a) { mnuMENUs_Click(a.index); });
-  on("Command11", Event::Click, [this](const EventArgs&) { Command11_Click(); });
-  on("Command6", Event::Click, [this](const EventArgs&) { Command6_Click(); });
-  on("Command8", Event::Click, [this](const EventArgs&) { showStatusWindow(game_); });
-  on("Command5", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
-  on("btnKOTOBA", Event::Click, [this](const EventArgs&) { InPutNewWord(game_); });
-  on("btnFLY", Event::Click, [this](const EventArgs&) { Event_WindowMoveStart(game_); });
-  on("btnWINDOWN", Event::Click, [this](const EventArgs& a) {
+  on(Picture1, Event::Click, [this](const EventArgs&) { Picture1_Click(); });
+  on(fldMENU, Event::Click, [this](const EventArgs& a) { fldMENU_Click(a.index); });
+  on(fldFrontBack, Event::Click, [this](const EventArgs&) { fldFrontBack_Click(); });
+  on(mnuMENUs, Event::Click, [this](const EventArgs& a) { mnuMENUs_Click(a.index); });
+  on(Command11, Event::Click, [this](const EventArgs&) { Command11_Click(); });
+  on(Command6, Event::Click, [this](const EventArgs&) { Command6_Click(); });
+  on(Command8, Event::Click, [this](const EventArgs&) { showStatusWindow(game_); });
+  on(Command5, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  on(btnKOTOBA, Event::Click, [this](const EventArgs&) { InPutNewWord(game_); });
+  on(btnFLY, Event::Click, [this](const EventArgs&) { Event_WindowMoveStart(game_); });
+  on(btnWINDOWN, Event::Click, [this](const EventArgs& a) {
     guarded(game_, "frmKivoMain/btnWINDOWN_Click ", [&] {
       switch (a.index) {
         case 0:
@@ -307,12 +282,12 @@ void frmKivoMain::Form_Load() {
   PrpMainForm = -1;
   ShowPose(game_, 0);
   Window_Mode();
-  ctl("fldPETname").caption = game_.st.petName;
-  timer("Timer1")->enabled = true;
-  ctl("Picture1").picture = ctl("Image1").picture;
+  fldPETname.caption = game_.st.petName;
+  Timer1.enabled = true;
+  showFirstPicture();
   if (ChangeSlidebar()) {
-    timer("Timer1")->enabled = true;
-    timer("CountTime")->enabled = true;
+    Timer1.enabled = true;
+    CountTime.enabled = true;
   }
 }
 
@@ -348,12 +323,12 @@ void frmKivoMain::Form_Unload() {
 // ---- what the rest of the game asks of the window ----
 
 void frmKivoMain::setClocks(bool on) {
-  for (const char* name : {"CountTime", "Timer1"})
-    if (Timer* t = timer(name)) t->enabled = on;
+  CountTime.enabled = on;
+  Timer1.enabled = on;
 }
 
 std::string frmKivoMain::posePicture() {
-  return ctl("Image1").picture;
+  return Image1.picture;
 }
 
 void frmKivoMain::showPose(std::int16_t pose) {
@@ -361,7 +336,7 @@ void frmKivoMain::showPose(std::int16_t pose) {
 }
 
 void frmKivoMain::setFlying(bool on) {
-  timer("move_timer")->enabled = on;
+  move_timer.enabled = on;
 }
 
 void frmKivoMain::show() {
@@ -383,11 +358,15 @@ void frmKivoMain::discardWithoutSaving() {
 
 void frmKivoMain::applyTitleButtons() {
   const auto& t = game_.st.titleFlags;
-  if (t[9] > 9) ctl("btnFLY").visible = true;
+  if (t[9] > 9) btnFLY.visible = true;
   if (t[18] > 9)
-    for (int i = 0; i < 4; ++i) ctl("btnWINDOWN", i).visible = true;
+    for (int i = 0; i < 4; ++i) btnWINDOWN[i].visible = true;
   // The word level runs from 1 to 8: the button shows once the pet has any word level.
-  if (t[16] >= 1) ctl("btnKOTOBA").visible = true;
+  if (t[16] >= 1) btnKOTOBA.visible = true;
+}
+
+void frmKivoMain::showFirstPicture() {
+  Picture1.picture = Image1.picture;
 }
 
 // ---- PetWindowPort ----
@@ -416,8 +395,8 @@ void frmKivoMain::setPosition(double left, double top) {
 void frmKivoMain::selectBehaviourOption(int index) {
   game_.load(*this);
   if (index < 0 || index > 5) return;
-  for (int i = 0; i < 6; ++i) ctl("fldMENU", i).value = i == index ? 1 : 0;
-  fire("fldMENU(" + std::to_string(index) + ")", Event::Click);
+  for (int i = 0; i < 6; ++i) fldMENU[i].value = i == index ? 1 : 0;
+  fire(fldMENU[index], Event::Click);
 }
 
 // ---- status bars ----
@@ -427,28 +406,28 @@ bool frmKivoMain::ChangeSlidebar() {
     GameState& s = game_.st;
     ClampStatus(s);
     struct Bar {
-      const char* red;
-      const char* blue;
-      const char* number;
+      Control& red;
+      Control& blue;
+      Control& number;
       std::int32_t value;
       std::int32_t whole;
     };
-    const Bar bars[3] = {{"HPred", "HPblu", "petHP", s.hp, s.maxHp},
-                         {"HARAred", "HARAblu", "petHARA", s.manpuku, 100},
-                         {"HAPPYred", "HAPPYblu", "petHAPPY", s.happy, 100}};
+    const Bar bars[3] = {{HPred, HPblu, petHP, s.hp, s.maxHp},
+                         {HARAred, HARAblu, petHARA, s.manpuku, 100},
+                         {HAPPYred, HAPPYblu, petHAPPY, s.happy, 100}};
     for (int i = 0; i < 3; ++i) {
       const Bar& b = bars[i];
-      Control& red = ctl(b.red);
-      Control& blue = ctl(b.blue);
+      Control& red = b.red;
+      Control& blue = b.blue;
       blue.left = red.left;
       blue.top = red.top;
       blue.height = red.height;
       blue.width = barWidth(b.value, b.whole, red.width);
       if (i == 0 && b.value >= 1 && static_cast<double>(b.value) * 100.0 / b.whole < 10)
         s.petImage = 19;
-      ctl(b.number).caption = std::to_string(b.value);
+      b.number.caption = std::to_string(b.value);
     }
-    ctl("fldCondition").caption = CONDITIONsNOTATION(s.condition);
+    fldCondition.caption = CONDITIONsNOTATION(s.condition);
     return true;
   });
 }
@@ -471,7 +450,7 @@ void frmKivoMain::CountTime_Timer() {
   guarded(game_, "frmKivoMain/CountTime_Timer ", [&] {
     GameState& s = game_.st;
     if (!ChangeSlidebar()) return;
-    ctl("TextWindow").caption = s.petMessage;
+    TextWindow.caption = s.petMessage;
     keepClockInRange(s);
     chk::addTo(s.timeSec, 1);
     if (s.timeSec >= 20) {
@@ -512,10 +491,10 @@ void frmKivoMain::Timer1_Timer() {
     }
     if (s.hp > 0) {
       blink = !blink;
-      ctl("Picture1").picture = ctl(blink ? "Image2" : "Image1").picture;
+      Picture1.picture = (blink ? Image2 : Image1).picture;
     } else {
       // The death is handed over once; the death window decides what follows.
-      timer("Timer1")->enabled = false;
+      Timer1.enabled = false;
       game_.hide(*this);
       showDeathWindow(game_);
     }
@@ -523,22 +502,20 @@ void frmKivoMain::Timer1_Timer() {
 }
 
 void frmKivoMain::TimeTimer_Timer() {
-  Control& clock = ctl("Label2");
-  clock.visible = false;
-  clock.caption = game_.now().formatTime();
-  ctl("TextWindow2").caption = game_.st.petMessage;
-  clock.visible = true;
+  Label2.visible = false;
+  Label2.caption = game_.now().formatTime();
+  TextWindow2.caption = game_.st.petMessage;
+  Label2.visible = true;
 }
 
 void frmKivoMain::move_timer_Timer() {
-  Timer* t = timer("move_timer");
   if (windowState != 0) {
     // A minimised or maximised window ends the flight at once, without one more step: the
     // step would move a window the owner has put away.
-    t->enabled = false;
+    move_timer.enabled = false;
     return;
   }
-  if (!Event_WindowMoveRound(game_, moveRounds) || moveRounds >= 7) t->enabled = false;
+  if (!Event_WindowMoveRound(game_, moveRounds) || moveRounds >= 7) move_timer.enabled = false;
 }
 
 // ---- layouts ----
@@ -546,13 +523,13 @@ void frmKivoMain::move_timer_Timer() {
 void frmKivoMain::Window_Mode() {
   guarded(game_, "frmKivoMain/Window_Mode ", [&] {
     std::int16_t m = PrpWindowMode;
-    if (m == 1 && !timer("TimeTimer")->enabled) {
+    if (m == 1 && !TimeTimer.enabled) {
       m = 0;
       PrpWindowMode = 0;
     }
     Control& w = me();
-    const Control& f1 = ctl("Frame1");
-    const Control& f2 = ctl("Frame2");
+    const Control& f1 = Frame1;
+    const Control& f2 = Frame2;
     switch (m) {
       case 0:
         w.height = f1.top + f1.height + 370;
@@ -561,7 +538,7 @@ void frmKivoMain::Window_Mode() {
         PrpWindowMode = 2;
         break;
       case 2:
-        ctl("TextWindow2").caption = game_.st.petMessage;
+        TextWindow2.caption = game_.st.petMessage;
         w.height = f2.top + f2.height + 370;
         w.width = f2.left + f2.width + 70;
         shownLayout_ = 2;
@@ -602,17 +579,17 @@ void frmKivoMain::requestPopup() {
 void frmKivoMain::Picture1_Click() {
   guarded(game_, "frmKivoMain/Picture1_Click ", [&] {
     GameState& s = game_.st;
-    Control& pic = ctl("Picture1");
+    Control& pic = Picture1;
     if (RandomBetween(game_, 0, 1) == 0) {
       pic.cursor = 0;
       ShowPose(game_, 16);
-      ctl("TextWindow").caption = "痛っ！！";
+      TextWindow.caption = "痛っ！！";
     } else {
       pic.cursor = 1;
       ShowPose(game_, 4);
-      ctl("TextWindow").caption = "うわぁあぁぁあ！！";
+      TextWindow.caption = "うわぁあぁぁあ！！";
     }
-    pic.picture = ctl("Image1").picture;
+    showFirstPicture();
     game_.windows().sleep(900);
     chk::subFrom(s.happy, 1);
     ShowPose(game_, shownPose);
@@ -656,7 +633,7 @@ void frmKivoMain::fldMENU_Click(int index) {
 }
 
 void frmKivoMain::fldFrontBack_Click() {
-  int v = ctl("fldFrontBack").value;
+  int v = fldFrontBack.value;
   if (v == 1)
     PRE_VIEW(game_, 1, *this);
   else if (v == 0)
@@ -664,20 +641,20 @@ void frmKivoMain::fldFrontBack_Click() {
 }
 
 void frmKivoMain::Command11_Click() {
-  Control& button = ctl("Command11");
+  Control& button = Command11;
   if (button.caption == kClockOn) {
-    ctl("Label2").caption = game_.now().formatTime();
-    timer("TimeTimer")->enabled = true;
-    ctl("Picture1").visible = false;
-    ctl("Label2").visible = true;
-    ctl("Frame2").backColor = kClockPanel;
+    Label2.caption = game_.now().formatTime();
+    TimeTimer.enabled = true;
+    Picture1.visible = false;
+    Label2.visible = true;
+    Frame2.backColor = kClockPanel;
     button.caption = kClockOff;
   } else {
-    ctl("Picture1").visible = true;
+    Picture1.visible = true;
     button.caption = kClockOn;
-    ctl("Label2").visible = false;
-    ctl("Frame2").backColor = kWhite;
-    timer("TimeTimer")->enabled = false;
+    Label2.visible = false;
+    Frame2.backColor = kWhite;
+    TimeTimer.enabled = false;
   }
 }
 
@@ -713,7 +690,7 @@ void frmKivoMain::mnuMENUs_Click(int index) {
         showStatusWindow(game_);
         break;
       case 4: {
-        Control& box = ctl("fldFrontBack");
+        Control& box = fldFrontBack;
         if (box.value == 0) {
           PRE_VIEW(game_, 1, *this);
           box.value = 1;
@@ -726,7 +703,7 @@ void frmKivoMain::mnuMENUs_Click(int index) {
         break;
       }
       case 5: {
-        Control& tw = ctl("TextWindow");
+        Control& tw = TextWindow;
         if (tw.visible && tw.opaque) {
           tw.foreColor = kNavy;
           tw.opaque = false;

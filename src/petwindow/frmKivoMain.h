@@ -38,6 +38,8 @@ class frmKivoMain final : public Form, public PetWindowPort {
   bool ChangeSlidebar();
   // Shows the title-dependent buttons from the title counters just read.
   void applyTitleButtons();
+  // Puts the first picture of the pose (Image1) on screen.
+  void showFirstPicture();
   // Start-up failed after the window was created: close it without saving and without the
   // goodbye.
   void discardWithoutSaving();
@@ -83,6 +85,52 @@ class frmKivoMain final : public Form, public PetWindowPort {
   // when set, is called at once.
   int popupRequested = 0;
   std::function<void()> onPopupMenu;
+
+  // The controls, in the order they are drawn (later ones on top).
+  Control& Frame1 = add(Kind::Frame, "Frame1");
+  Control& Frame2 = add(Kind::Frame, "Frame2", Frame1);
+  Control& TextWindow2 = add(Kind::Label, "TextWindow2", Frame2);  // speech in the clock view
+  Control& Label2 = add(Kind::Label, "Label2", Frame2);            // the clock face
+  Control& Picture1 = add(Kind::Picture, "Picture1", Frame2);      // the pet
+  Control& TextWindow = add(Kind::Label, "TextWindow", Picture1);  // the speech
+  Control& fldPETname = add(Kind::Label, "fldPETname", Frame1);
+  Control& Label1 = add(Kind::Label, "Label1", Frame1);
+  Control& fldCondition = add(Kind::Label, "fldCondition", Frame1);
+  Control& Label3 = add(Kind::Label, "Label3", Frame1);
+  Control& petHP = add(Kind::Label, "petHP", Frame1);
+  Control& HPred = add(Kind::Image, "HPred", Frame1);
+  Control& HPblu = add(Kind::Image, "HPblu", Frame1);
+  Control& Label4 = add(Kind::Label, "Label4", Frame1);
+  Control& petHARA = add(Kind::Label, "petHARA", Frame1);
+  Control& HARAred = add(Kind::Image, "HARAred", Frame1);
+  Control& HARAblu = add(Kind::Image, "HARAblu", Frame1);
+  Control& Label5 = add(Kind::Label, "Label5", Frame1);
+  Control& petHAPPY = add(Kind::Label, "petHAPPY", Frame1);
+  Control& HAPPYred = add(Kind::Image, "HAPPYred", Frame1);
+  Control& HAPPYblu = add(Kind::Image, "HAPPYblu", Frame1);
+  Control& Frame3 = add(Kind::Frame, "Frame3", Frame1);
+  ControlArray fldMENU = addArray(Kind::Option, "fldMENU", 6, Frame3);  // the behaviours
+  Control& fldFrontBack = add(Kind::Check, "fldFrontBack", Frame1);
+  Control& Command6 = add(Kind::Button, "Command6", Frame1);
+  Control& Command8 = add(Kind::Button, "Command8", Frame1);
+  Control& Command11 = add(Kind::Button, "Command11", Frame1);
+  Control& Command5 = add(Kind::Button, "Command5", Frame1);
+  Control& btnKOTOBA = add(Kind::Button, "btnKOTOBA", Frame1);
+  Control& btnFLY = add(Kind::Button, "btnFLY", Frame1);
+  ControlArray btnWINDOWN = addArray(Kind::Button, "btnWINDOWN", 4, Frame1);
+  // Hidden: the two pictures of the current pose and the three poke cursors.
+  Control& Image1 = add(Kind::Image, "Image1", Frame1);
+  Control& Image2 = add(Kind::Image, "Image2", Frame1);
+  ControlArray imgIcon = addArray(Kind::Image, "imgIcon", 3, Frame1);
+  // The pop-up menu (not in a menu bar).
+  Control& mnuMENU = add(Kind::Menu, "mnuMENU");
+  ControlArray mnuMENUs = addArray(Kind::Menu, "mnuMENUs", 10, mnuMENU);
+
+  // The clocks, all off until the code turns them on.
+  Timer& CountTime = addTimer("CountTime", 3000, [this] { CountTime_Timer(); });
+  Timer& Timer1 = addTimer("Timer1", 1000, [this] { Timer1_Timer(); });
+  Timer& TimeTimer = addTimer("TimeTimer", 250, [this] { TimeTimer_Timer(); });
+  Timer& move_timer = addTimer("move_timer", 5, [this] { move_timer_Timer(); });
 
  private:
   void buildControls();

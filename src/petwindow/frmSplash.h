@@ -14,6 +14,15 @@ class frmSplash final : public Form {
   void Form_Load() override;
   bool Form_QueryUnload() override;
 
+  Control& Frame1 = add(Kind::Frame, "Frame1");
+  Control& imgLogo = add(Kind::Image, "imgLogo", Frame1);
+  Control& lblProductName = add(Kind::Label, "lblProductName", Frame1);
+  Control& lblVersion = add(Kind::Label, "lblVersion", Frame1);
+  Control& lblCompanyProduct = add(Kind::Label, "lblCompanyProduct", Frame1);
+  Control& lblLicenseTo = add(Kind::Label, "lblLicenseTo", Frame1);
+  Control& Image1 = add(Kind::Image, "Image1", Frame1);  // opens the help page
+  Timer& Timer1 = addTimer("Timer1", 30000, [this] { closeWindow(); });
+
  private:
   void Image1_Click();
   void closeWindow();

@@ -11,11 +11,11 @@ void ShowPose(Game& g, std::int16_t pose) {
   auto& w = g.form<frmKivoMain>();
   g.load(w);
   try {
-    if (auto a = existingPicture(g, poseFileName("Mof", pose, 'a'))) w.ctl("Image1").picture = *a;
+    if (auto a = existingPicture(g, poseFileName("Mof", pose, 'a'))) w.Image1.picture = *a;
   } catch (...) {
   }
   try {
-    if (auto b = existingPicture(g, poseFileName("Mof", pose, 'b'))) w.ctl("Image2").picture = *b;
+    if (auto b = existingPicture(g, poseFileName("Mof", pose, 'b'))) w.Image2.picture = *b;
   } catch (...) {
   }
 }

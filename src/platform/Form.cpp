@@ -1,5 +1,7 @@
 #include "platform/Form.h"
 
+#include <iterator>
+
 #include "platform/VbError.h"
 
 namespace myu {
@@ -23,7 +25,35 @@ const char* eventName(Event e) {
   }
   return "";
 }
+
+constexpr std::string_view kKindNames[] = {
+    "Window", "Button", "Label", "TextBox",   "Picture", "Image",    "Option", "Check", "Combo",
+    "List",   "Frame",  "Menu",  "DriveList", "DirList", "FileList", "Grid",   "Chart"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(Kind::Chart) + 1,
+              "a name for every kind");
+
+std::string elementName(const std::string& name, int index) {
+  return name + "(" + std::to_string(index) + ")";
+}
 }  // namespace
+
+std::string_view kindName(Kind kind) {
+  const auto i = static_cast<std::size_t>(kind);
+  return i < std::size(kKindNames) ? kKindNames[i] : std::string_view();
+}
+
+Control& place(Control& c, int left, int top, int width, int height) {
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  return c;
+}
+
+Control& ControlArray::operator[](int index) const {
+  if (index < first_ || index - first_ >= size()) raise(err::kSubscript);
+  return *elements_[static_cast<std::size_t>(index - first_)];
+}
 
 std::pair<std::string, int> splitControlName(const std::string& name) {
   auto open = name.find('(');
@@ -39,14 +69,14 @@ std::pair<std::string, int> splitControlName(const std::string& name) {
 }
 
 Form::Form(Game& game, std::string name) : game_(game), name_(std::move(name)) {
-  Control& w = add("Window", "Me");
-  w.caption = "ミュルカ";
-  w.visible = false;
+  me_ = &add(Kind::Window, "Me");
+  me_->caption = "ミュルカ";
+  me_->visible = false;
 }
 
 Form::~Form() = default;
 
-Control& Form::add(const std::string& kind, const std::string& name, const std::string& parent) {
+Control& Form::addControl(Kind kind, const std::string& name, const std::string& parent) {
   auto [it, fresh] = controls_.try_emplace(name);
   if (fresh) order_.push_back(name);
   it->second.name = name;
@@ -55,9 +85,29 @@ Control& Form::add(const std::string& kind, const std::string& name, const std::
   return it->second;
 }
 
-void Form::addArray(const std::string& kind, const std::string& name, int count,
-                    const std::string& parent) {
-  for (int i = 0; i < count; ++i) add(kind, name + "(" + std::to_string(i) + ")", parent);
+Control& Form::add(Kind kind, const std::string& name) {
+  return addControl(kind, name, "");
+}
+
+Control& Form::add(Kind kind, const std::string& name, const Control& parent) {
+  return addControl(kind, name, parent.name);
+}
+
+ControlArray Form::addArrayOf(Kind kind, const std::string& name, int count,
+                              const std::string& parent, int first) {
+  std::vector<Control*> elements;
+  for (int i = 0; i < count; ++i)
+    elements.push_back(&addControl(kind, elementName(name, first + i), parent));
+  return ControlArray(name, std::move(elements), first);
+}
+
+ControlArray Form::addArray(Kind kind, const std::string& name, int count, int first) {
+  return addArrayOf(kind, name, count, "", first);
+}
+
+ControlArray Form::addArray(Kind kind, const std::string& name, int count, const Control& parent,
+                            int first) {
+  return addArrayOf(kind, name, count, parent.name, first);
 }
 
 Control* Form::find(const std::string& name) {
@@ -72,7 +122,15 @@ Control& Form::ctl(const std::string& name) {
 }
 
 Control& Form::ctl(const std::string& name, int index) {
-  return ctl(name + "(" + std::to_string(index) + ")");
+  return ctl(elementName(name, index));
+}
+
+void Form::on(const Control& control, Event event, Handler handler) {
+  on(control.name, event, std::move(handler));
+}
+
+void Form::on(const ControlArray& array, Event event, Handler handler) {
+  on(array.name(), event, std::move(handler));
 }
 
 void Form::on(const std::string& control, Event event, Handler handler) {
@@ -92,6 +150,10 @@ bool Form::fire(const std::string& control, Event event, EventArgs args) {
   Handler h = it->second;  // the handler may replace itself
   h(args);
   return true;
+}
+
+bool Form::fire(const Control& control, Event event, EventArgs args) {
+  return fire(control.name, event, std::move(args));
 }
 
 Form::Timer& Form::addTimer(const std::string& name, int interval, std::function<void()> tick) {

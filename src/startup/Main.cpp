@@ -98,7 +98,7 @@ void Main(Game& g) {
     OPENDAT1(g);
     if (!Event_TimeSepareat(g, menuType)) return false;
 
-    main.ctl("Picture1").picture = main.ctl("Image1").picture;
+    main.showFirstPicture();
     g.show(main, false);
     return true;
   });

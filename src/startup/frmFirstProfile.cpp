@@ -98,67 +98,44 @@ frmFirstProfile::frmFirstProfile(Game& g) : Form(g, kName) {
   w.backColor = rgb(255, 192, 192);
 
   struct Field {
-    const char* label;
+    Control& label;
     const char* labelText;
-    const char* box;
+    Control& box;
     const char* start;
     int top;
   };
-  const Field fields[] = {{"Label1", "あなたの名前", "Text1", "あなたの名前", 240},
-                          {"Label2", "メールアドレス", "Text2", "あなたのメールアドレス", 720},
-                          {"Label3", "お年頃", "Text3", "年齢", 1200},
-                          {"Label4", "あなたの性格", "Combo1", "あなたはどんなひと？", 1680},
-                          {"Label5", "ぺっとのお名前", "Text4", "ぺっとの名前", 2160}};
+  const Field fields[] = {{Label1, "あなたの名前", Text1, "あなたの名前", 240},
+                          {Label2, "メールアドレス", Text2, "あなたのメールアドレス", 720},
+                          {Label3, "お年頃", Text3, "年齢", 1200},
+                          {Label4, "あなたの性格", Combo1, "あなたはどんなひと？", 1680},
+                          {Label5, "ぺっとのお名前", Text4, "ぺっとの名前", 2160}};
   for (const Field& f : fields) {
-    Control& l = add("Label", f.label);
+    Control& l = place(f.label, 240, f.top + 60, 1575, 255);
     l.caption = f.labelText;
-    l.left = 240;
-    l.top = f.top + 60;
-    l.width = 1575;
-    l.height = 255;
     l.opaque = false;
-    Control& b = add(std::string(f.box) == "Combo1" ? "Combo" : "TextBox", f.box);
+    Control& b = place(f.box, 1920, f.top, &f.box == &Text3 ? 975 : 3855, 360);
     b.text = f.start;
-    b.left = 1920;
-    b.top = f.top;
-    b.width = std::string(f.box) == "Text3" ? 975 : 3855;
-    b.height = 360;
   }
-  Control& hint = add("Label", "Label6");
-  hint.caption = "(数字で入力してね)";
-  hint.left = 3000;
-  hint.top = 1260;
-  hint.width = 2295;
-  hint.height = 255;
-  hint.opaque = false;
-  ctl("Combo1").items = {"いいひと", "わるいひと", "ふつうのひと", "煮え切らない人"};
+  place(Label6, 3000, 1260, 2295, 255);
+  Label6.caption = "(数字で入力してね)";
+  Label6.opaque = false;
+  Combo1.items = {"いいひと", "わるいひと", "ふつうのひと", "煮え切らない人"};
 
-  Control& frame = add("Frame", "Frame1");
-  frame.caption = "あなたの性別";
-  frame.left = 240;
-  frame.top = 2700;
-  frame.width = 3375;
-  frame.height = 735;
-  frame.backColor = rgb(255, 192, 192);
-  const char* sexes[3] = {"男", "女", "その他"};
+  place(Frame1, 240, 2700, 3375, 735);
+  Frame1.caption = "あなたの性別";
+  Frame1.backColor = rgb(255, 192, 192);
+  Control* sexes[3] = {&Option1, &Option2, &Option3};
+  const char* sexNames[3] = {"男", "女", "その他"};
   for (int i = 0; i < 3; ++i) {
-    Control& o = add("Option", "Option" + std::to_string(i + 1), "Frame1");
-    o.caption = sexes[i];
-    o.left = 240 + i * 1035;
-    o.top = 300;
-    o.width = 975;
-    o.height = 300;
+    Control& o = place(*sexes[i], 240 + i * 1035, 300, 975, 300);
+    o.caption = sexNames[i];
     o.backColor = rgb(255, 192, 192);
   }
-  Control& ok = add("Button", "Command1");
-  ok.caption = "よろしくね";
-  ok.left = 3840;
-  ok.top = 2820;
-  ok.width = 1935;
-  ok.height = 615;
-  ok.backColor = rgb(255, 255, 192);
+  place(Command1, 3840, 2820, 1935, 615);
+  Command1.caption = "よろしくね";
+  Command1.backColor = rgb(255, 255, 192);
 
-  on("Command1", Event::Click, [this](const EventArgs&) { Command1_Click(); });
+  on(Command1, Event::Click, [this](const EventArgs&) { Command1_Click(); });
   procedure("ErrorChack1stProfile",
             [this](const std::vector<std::string>&) -> std::optional<std::string> {
               return ErrorChack1stProfile() ? "True" : "False";
@@ -184,66 +161,66 @@ void frmFirstProfile::Command1_Click() {
 
 bool frmFirstProfile::ErrorChack1stProfile() {
   return guarded(game_, "frmFirstProfile/ErrorChack1stProfile ", false, [&] {
-    auto refuse = [&](const std::string& message, const char* field) {
+    auto refuse = [&](const std::string& message, const Control& field) {
       game_.MsgBox(message, mb::kOkOnly, kCheckTitle);
-      focus = field;
+      focus = field.name;
       return false;
     };
     const std::string crlf = "\r\n";
     const std::string notStorable =
         "その字はおいらには読めないよ…。" + crlf + "ほかの字で書いてくれる？";
-    const std::string& name = ctl("Text1").text;
-    const std::string& mail = ctl("Text2").text;
-    const std::string& age = ctl("Text3").text;
-    const std::string& type = ctl("Combo1").text;
-    Control& pet = ctl("Text4");
+    const std::string& name = Text1.text;
+    const std::string& mail = Text2.text;
+    const std::string& age = Text3.text;
+    const std::string& type = Combo1.text;
+    Control& pet = Text4;
 
-    if (name.empty()) return refuse("入力してください。", "Text1");
+    if (name.empty()) return refuse("入力してください。", Text1);
     if (sjisLength(name) > 30)
       return refuse("ちょっと長すぎないか？" + crlf +
                         "できれば、一口で呼べるアダナみたいなのがいいんだけど…。",
-                    "Text1");
-    if (!fitsCp932(name)) return refuse(notStorable, "Text1");
+                    Text1);
+    if (!fitsCp932(name)) return refuse(notStorable, Text1);
     // "Error" is what the save reads as "no profile yet": it would register nobody.
     if (trimBlanks(name) == "Error")
-      return refuse("えぇっ！？ そんな名前やめようよっ。せめて日本語。", "Text1");
+      return refuse("えぇっ！？ そんな名前やめようよっ。せめて日本語。", Text1);
     if (sjisLength(mail) > 30)
       return refuse("ちょっと長すぎないか？" + crlf + "どぉしようもないって…？ まぁそうだよね…。",
-                    "Text2");
-    if (!fitsCp932(mail)) return refuse(notStorable, "Text2");
-    if (age.empty() || !looksNumeric(age)) return refuse("半角の数字を入力してください。", "Text3");
+                    Text2);
+    if (!fitsCp932(mail)) return refuse(notStorable, Text2);
+    if (age.empty() || !looksNumeric(age)) return refuse("半角の数字を入力してください。", Text3);
     {
       size_t chars = 0;
       for (unsigned char c : age)
         if ((c & 0xC0) != 0x80) ++chars;
-      if (chars > 3) return refuse("さすがにそれはウソでしょう。", "Text3");
+      if (chars > 3) return refuse("さすがにそれはウソでしょう。", Text3);
     }
-    if (type == "選んでください") return refuse("選択してください。", "Combo1");
-    if (!fitsCp932(type) || trimBlanks(type) == "Error") return refuse(notStorable, "Combo1");
+    if (type == "選んでください") return refuse("選択してください。", Combo1);
+    if (!fitsCp932(type) || trimBlanks(type) == "Error") return refuse(notStorable, Combo1);
     if (pet.text.empty() || pet.text == kPetNameDefault) {
-      bool r = refuse("って、なに？ おいらナナシのごんべぇ？？", "Text4");
+      bool r = refuse("って、なに？ おいらナナシのごんべぇ？？", Text4);
       pet.text = "ごんべぇ";
       return r;
     }
     if (pet.text == "Error") {
-      bool r = refuse("えぇっ！？ そんな名前やめようよっ。せめて日本語。", "Text4");
+      bool r = refuse("えぇっ！？ そんな名前やめようよっ。せめて日本語。", Text4);
       pet.text = "えらー";
       return r;
     }
     if (sjisLength(pet.text) > 30)
-      return refuse("ちょっと長がいよ…" + crlf + "もっとキュートなのにしてよ…。", "Text4");
+      return refuse("ちょっと長がいよ…" + crlf + "もっとキュートなのにしてよ…。", Text4);
     // The pet's name becomes the name of its word file.
     const std::string petName = trimBlanks(pet.text);
     if (!fitsCp932(petName) || !isSafeFileName(petName + ".dat") || petName.empty() ||
         petName.find_first_of(".") == 0)
       return refuse(
           "その名前だと、おいらの言葉をしまっておけないよ…。" + crlf + "ほかの名前にしてよ。",
-          "Text4");
+          Text4);
 
     GameState& s = game_.st;
-    if (ctl("Option1").value == 1)
+    if (Option1.value == 1)
       s.userSex = "♂";
-    else if (ctl("Option2").value == 1)
+    else if (Option2.value == 1)
       s.userSex = "♀";
     else
       s.userSex = "？";
@@ -254,12 +231,12 @@ bool frmFirstProfile::ErrorChack1stProfile() {
 std::int32_t frmFirstProfile::WriteFirstProfile() {
   std::int32_t written = guarded(game_, "frmFirstProfile/WriteFirstProfile ", std::int32_t{0}, [&] {
     GameState& s = game_.st;
-    s.userName = trimBlanks(ctl("Text1").text);
-    s.userMail = trimBlanks(ctl("Text2").text);
+    s.userName = trimBlanks(Text1.text);
+    s.userMail = trimBlanks(Text2.text);
     s.userSex = trimBlanks(s.userSex);
-    s.userAge = trimBlanks(ctl("Text3").text);
-    s.userType = trimBlanks(ctl("Combo1").text);
-    s.petName = trimBlanks(ctl("Text4").text);
+    s.userAge = trimBlanks(Text3.text);
+    s.userType = trimBlanks(Combo1.text);
+    s.petName = trimBlanks(Text4.text);
 
     auto roll16 = [&](int lo, int hi) {
       return chk::narrow<std::int16_t>(RandomBetween(game_, lo, hi));

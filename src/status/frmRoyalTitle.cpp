@@ -66,38 +66,18 @@ frmRoyalTitle::frmRoyalTitle(Game& g) : Form(g, kName) {
   me().caption = "称号";
   me().width = 4800;
   me().height = 9000;
-  Control& heading = add("Label", "Label1");
-  heading.left = 120;
-  heading.top = 60;
-  heading.width = 4440;
-  heading.height = 300;
-  heading.fontSize = 12;
-  heading.fontBold = true;
-  addArray("Check", "fldTitle", 26);
-  for (int i = 0; i < 26; ++i) {
-    Control& c = ctl("fldTitle", i);
-    c.left = 240;
-    c.top = 420 + i * 285;
-    c.width = 4320;
-    c.height = 270;
-  }
-  Control& total = add("Label", "fldTotal");
-  total.left = 120;
-  total.top = 420 + 26 * 285 + 60;
-  total.width = 4440;
-  total.height = 255;
-  Control& ok = add("Button", "Command1");
-  ok.caption = "おっけぇ";
-  ok.left = 1680;
-  ok.top = total.top + 330;
-  ok.width = 1440;
-  ok.height = 375;
+  place(Label1, 120, 60, 4440, 300);
+  Label1.fontSize = 12;
+  Label1.fontBold = true;
+  for (int i = 0; i < 26; ++i) place(fldTitle[i], 240, 420 + i * 285, 4320, 270);
+  place(fldTotal, 120, 420 + 26 * 285 + 60, 4440, 255);
+  place(Command1, 1680, fldTotal.top + 330, 1440, 375).caption = "おっけぇ";
 
-  on("fldTitle", Event::Click, [this](const EventArgs& e) { fldTitle_Click(e.index); });
+  on(fldTitle, Event::Click, [this](const EventArgs& e) { fldTitle_Click(e.index); });
   auto close = [this](const EventArgs&) { game_.unload(*this); };
-  on("Command1", Event::Click, close);
-  on("Label1", Event::Click, close);
-  on("Me", Event::DblClick, close);
+  on(Command1, Event::Click, close);
+  on(Label1, Event::Click, close);
+  on(me(), Event::DblClick, close);
 }
 
 void frmRoyalTitle::Form_Load() {
@@ -112,18 +92,18 @@ void frmRoyalTitle::Form_Load() {
         s.battleCount > 30)
       chk::addTo(flags[17], 1);
 
-    ctl("Label1").caption = "王家の称号";
+    Label1.caption = "王家の称号";
     for (int i = 0; i < 26; ++i) {
-      Control& c = ctl("fldTitle", i);
+      Control& c = fldTitle[i];
       c.caption = kTitles[static_cast<std::size_t>(i)].caption;
       c.tooltip = kTitles[static_cast<std::size_t>(i)].tooltip;
       c.value = 0;
     }
-    for (int i = 22; i <= 25; ++i) ctl("fldTitle", i).visible = false;
+    for (int i = 22; i <= 25; ++i) fldTitle[i].visible = false;
 
     int count = 0;
     for (int i = 0; i < 26; ++i) {
-      Control& c = ctl("fldTitle", i);
+      Control& c = fldTitle[i];
       c.enabled = true;
       const std::int32_t flag = flags[static_cast<std::size_t>(i)];
       if (flag <= 0) continue;
@@ -144,10 +124,9 @@ void frmRoyalTitle::Form_Load() {
         c.tooltip = kWordLevels[static_cast<std::size_t>(flag) - 2].tooltip;
       }
     }
-    for (int i = 0; i < 26; ++i)
-      shownValue_[static_cast<std::size_t>(i)] = ctl("fldTitle", i).value;
-    ctl("fldTotal").caption = count > 0 ? std::to_string(count) + "コのタイトルを持っています。"
-                                        : "あなたはタイトルを一個も持っていません！";
+    for (int i = 0; i < 26; ++i) shownValue_[static_cast<std::size_t>(i)] = fldTitle[i].value;
+    fldTotal.caption = count > 0 ? std::to_string(count) + "コのタイトルを持っています。"
+                                 : "あなたはタイトルを一個も持っていません！";
     me().visible = true;
     PRE_VIEW(game_, 1, *this);
     loadedFlag_ = true;
@@ -157,7 +136,7 @@ void frmRoyalTitle::Form_Load() {
 void frmRoyalTitle::fldTitle_Click(int index) {
   // The boxes only show: whatever a click did, the box goes back to what it showed.
   if (!loadedFlag_ || index < 0 || index >= 26) return;
-  ctl("fldTitle", index).value = shownValue_[static_cast<std::size_t>(index)];
+  fldTitle[index].value = shownValue_[static_cast<std::size_t>(index)];
 }
 
 bool frmRoyalTitle::Form_QueryUnload() {

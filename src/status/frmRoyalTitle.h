@@ -19,6 +19,11 @@ class frmRoyalTitle : public Form {
   bool Form_QueryUnload() override;
   void fldTitle_Click(int index);
 
+  Control& Label1 = add(Kind::Label, "Label1");
+  ControlArray fldTitle = addArray(Kind::Check, "fldTitle", 26);  // the titles
+  Control& fldTotal = add(Kind::Label, "fldTotal");               // how many are earned
+  Control& Command1 = add(Kind::Button, "Command1");
+
  private:
   bool loadedFlag_ = false;
   // The state each box was given on load; a click always puts it back.

@@ -113,129 +113,99 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
   me().width = 9600;
   me().height = 7200;
 
-  add("Picture", "KAO_Pic");
-  ctl("KAO_Pic").left = 120;
-  ctl("KAO_Pic").top = 120;
   // The pet's pictures are wider than high: the box keeps their proportion and the picture
   // is fitted into it.
-  ctl("KAO_Pic").width = 1440;
-  ctl("KAO_Pic").height = 1170;
-  ctl("KAO_Pic").stretch = true;
+  place(KAO_Pic, 120, 120, 1440, 1170).stretch = true;
 
   // Field labels: caption beside each value, in rows of two columns.
   struct Field {
-    const char* name;
+    Control& caption;
+    Control& value;
     const char* label;
   };
-  const Field left[] = {{"petname", "名前"},   {"fldpettype", "タイプ"},
-                        {"modeltype", "型"},   {"ver", "ver"},
-                        {"hp", "HP"},          {"maxhp", "最大HP"},
-                        {"mp", "MP"},          {"maxmp", "最大MP"},
-                        {"power", "力"},       {"defense", "守り"},
-                        {"speed", "素早さ"},   {"luck", "運"},
-                        {"condition", "調子"}, {"happy", "幸福度"},
-                        {"manpuku", "満腹度"}, {"lastrecnum", "言葉"},
-                        {"intel", "知力"},     {"totalday", "日数"}};
-  const Field right[] = {
-      {"uname", "飼い主"},      {"sex", "性別"},          {"age", "年齢"},
-      {"utype", "タイプ"},      {"fldTYPEo", "オタク"},   {"fldTYPEs", "スケベ"},
-      {"fldTYPEu", "疑い深い"}, {"fldTYPEy", "ヤンチャ"}, {"fldTYPEw", "ワイルド"},
-      {"fldTYPEm", "まじめ"},   {"fldTYPEa", "甘えん坊"}, {"fldTYPEn", "なまけもの"}};
-  auto place = [this](const Field& f, int x, int y) {
-    Control& cap = add("Label", std::string("lbl_") + f.name);
-    cap.caption = f.label;
-    cap.left = x;
-    cap.top = y;
-    cap.width = 900;
-    cap.height = 255;
-    Control& v = add("Label", f.name);
-    v.left = x + 960;
-    v.top = y;
-    v.width = 1500;
-    v.height = 255;
+  const Field left[] = {{lbl_petname, petname, "名前"},
+                        {lbl_fldpettype, fldpettype, "タイプ"},
+                        {lbl_modeltype, modeltype, "型"},
+                        {lbl_ver, ver, "ver"},
+                        {lbl_hp, hp, "HP"},
+                        {lbl_maxhp, maxhp, "最大HP"},
+                        {lbl_mp, mp, "MP"},
+                        {lbl_maxmp, maxmp, "最大MP"},
+                        {lbl_power, power, "力"},
+                        {lbl_defense, defense, "守り"},
+                        {lbl_speed, speed, "素早さ"},
+                        {lbl_luck, luck, "運"},
+                        {lbl_condition, condition, "調子"},
+                        {lbl_happy, happy, "幸福度"},
+                        {lbl_manpuku, manpuku, "満腹度"},
+                        {lbl_lastrecnum, lastrecnum, "言葉"},
+                        {lbl_intel, intel, "知力"},
+                        {lbl_totalday, totalday, "日数"}};
+  const Field right[] = {{lbl_uname, uname, "飼い主"},
+                         {lbl_sex, sex, "性別"},
+                         {lbl_age, age, "年齢"},
+                         {lbl_utype, utype, "タイプ"},
+                         {lbl_fldTYPEo, fldTYPEo, "オタク"},
+                         {lbl_fldTYPEs, fldTYPEs, "スケベ"},
+                         {lbl_fldTYPEu, fldTYPEu, "疑い深い"},
+                         {lbl_fldTYPEy, fldTYPEy, "ヤンチャ"},
+                         {lbl_fldTYPEw, fldTYPEw, "ワイルド"},
+                         {lbl_fldTYPEm, fldTYPEm, "まじめ"},
+                         {lbl_fldTYPEa, fldTYPEa, "甘えん坊"},
+                         {lbl_fldTYPEn, fldTYPEn, "なまけもの"}};
+  auto field = [](const Field& f, int x, int y) {
+    place(f.caption, x, y, 900, 255).caption = f.label;
+    place(f.value, x + 960, y, 1500, 255);
   };
   int y = 1680;
   for (const Field& f : left) {
-    place(f, 120, y);
+    field(f, 120, y);
     y += 270;
   }
   y = 120;
   for (const Field& f : right) {
-    place(f, 2760, y);
+    field(f, 2760, y);
     y += 270;
   }
-  Control& mailCap = add("Label", "lbl_mail");
-  mailCap.caption = "メール";
-  mailCap.left = 2760;
-  mailCap.top = y;
-  mailCap.width = 900;
-  mailCap.height = 255;
-  Control& mail = add("TextBox", "mail");
-  mail.left = 3720;
-  mail.top = y;
-  mail.width = 2400;
-  mail.height = 285;
+  place(lbl_mail, 2760, y, 900, 255).caption = "メール";
+  place(mail, 3720, y, 2400, 285);
 
-  add("Frame", "fldALCOHOL").caption = "アルコール";
-  ctl("fldALCOHOL").visible = false;
-  ctl("fldALCOHOL").left = 2760;
-  ctl("fldALCOHOL").top = y + 360;
-  ctl("fldALCOHOL").width = 3360;
-  ctl("fldALCOHOL").height = 600;
-  add("Label", "aLco", "fldALCOHOL");
-  ctl("aLco").left = 120;
-  ctl("aLco").top = 240;
-  ctl("aLco").width = 3120;
-  ctl("aLco").height = 255;
-  add("Frame", "fldJUNK").caption = "薬物";
-  ctl("fldJUNK").visible = false;
-  ctl("fldJUNK").left = 2760;
-  ctl("fldJUNK").top = y + 1020;
-  ctl("fldJUNK").width = 3360;
-  ctl("fldJUNK").height = 600;
-  add("Label", "fld_junkRANK", "fldJUNK");
-  ctl("fld_junkRANK").left = 120;
-  ctl("fld_junkRANK").top = 240;
-  ctl("fld_junkRANK").width = 3120;
-  ctl("fld_junkRANK").height = 255;
+  place(fldALCOHOL, 2760, y + 360, 3360, 600).caption = "アルコール";
+  fldALCOHOL.visible = false;
+  place(aLco, 120, 240, 3120, 255);
+  place(fldJUNK, 2760, y + 1020, 3360, 600).caption = "薬物";
+  fldJUNK.visible = false;
+  place(fld_junkRANK, 120, 240, 3120, 255);
 
-  Control& chart = add("Chart", "Picture1");
-  chart.left = 6480;
-  chart.top = 120;
-  chart.width = 2600;  // made square when the chart is drawn
-  chart.height = kChartHeight;
+  place(Picture1, 6480, 120, 2600, kChartHeight);  // made square when the chart is drawn
 
   struct Button {
-    const char* name;
+    Control& button;
     const char* caption;
     const char* tooltip;
   };
   const Button buttons[] = {
-      {"Command1", "OK", "ステータスを閉じます。"},
-      {"select1btn", "友達のペット", "お友達のペットが居れば遊ぶ事ができます。"},
-      {"deadpetBtn", "死んだペットの墓", "今までに飼ったペットの記録です。"},
-      {"Command2", "覚えた言葉の復習", "ペットが覚えた言葉一覧です。"},
-      {"CopyCopy", "分身作成", "ペットを友達の所に送るためにディスクトップにクローンを作ります"},
-      {"fldRoyaltitle", "称          号", "あなたが飼ったペットが今までに獲得した称号です。"}};
+      {Command1, "OK", "ステータスを閉じます。"},
+      {select1btn, "友達のペット", "お友達のペットが居れば遊ぶ事ができます。"},
+      {deadpetBtn, "死んだペットの墓", "今までに飼ったペットの記録です。"},
+      {Command2, "覚えた言葉の復習", "ペットが覚えた言葉一覧です。"},
+      {CopyCopy, "分身作成", "ペットを友達の所に送るためにディスクトップにクローンを作ります"},
+      {fldRoyaltitle, "称          号", "あなたが飼ったペットが今までに獲得した称号です。"}};
   y = 2760;
   for (const Button& b : buttons) {
-    Control& c = add("Button", b.name);
+    Control& c = place(b.button, 6600, y, 2400, 375);
     c.caption = b.caption;
     c.tooltip = b.tooltip;
-    c.left = 6600;
-    c.top = y;
-    c.width = 2400;
-    c.height = 375;
     y += 435;
   }
 
-  on("Command1", Event::Click, [this](const EventArgs&) { Command1_Click(); });
-  on("Command2", Event::Click, [this](const EventArgs&) { Command2_Click(); });
-  on("select1btn", Event::Click, [this](const EventArgs&) { select1btn_Click(); });
-  on("deadpetBtn", Event::Click, [this](const EventArgs&) { deadpetBtn_Click(); });
-  on("CopyCopy", Event::Click, [this](const EventArgs&) { CopyCopy_Click(); });
-  on("fldRoyaltitle", Event::Click, [this](const EventArgs&) { fldRoyaltitle_Click(); });
-  on("mail", Event::Change, [this](const EventArgs&) { mail_Change(); });
+  on(Command1, Event::Click, [this](const EventArgs&) { Command1_Click(); });
+  on(Command2, Event::Click, [this](const EventArgs&) { Command2_Click(); });
+  on(select1btn, Event::Click, [this](const EventArgs&) { select1btn_Click(); });
+  on(deadpetBtn, Event::Click, [this](const EventArgs&) { deadpetBtn_Click(); });
+  on(CopyCopy, Event::Click, [this](const EventArgs&) { CopyCopy_Click(); });
+  on(fldRoyaltitle, Event::Click, [this](const EventArgs&) { fldRoyaltitle_Click(); });
+  on(mail, Event::Change, [this](const EventArgs&) { mail_Change(); });
 
   auto sub = [this](const char* name, void (frmStatus::*fn)()) {
     procedure(name, [this, fn](const std::vector<std::string>&) -> std::optional<std::string> {
@@ -275,35 +245,35 @@ void frmStatus::writeStatusForm() {
   guarded(game_, "frmStatus/writeStatusForm ", [&] {
     const GameState& s = game_.st;
     if (std::string picture = game_.petWindow().posePicture(); !picture.empty())
-      ctl("KAO_Pic").picture = picture;
+      KAO_Pic.picture = picture;
     wordCount_ = OPENDAT1(game_);
-    ctl("petname").caption = s.petName;
-    ctl("fldpettype").caption = s.petType;
-    ctl("hp").caption = std::to_string(s.hp);
-    ctl("mp").caption = std::to_string(s.mp);
-    ctl("maxhp").caption = std::to_string(s.maxHp);
-    ctl("maxmp").caption = std::to_string(s.maxMp);
-    ctl("power").caption = std::to_string(s.power);
-    ctl("defense").caption = std::to_string(s.defense);
-    ctl("speed").caption = std::to_string(s.speed);
-    ctl("luck").caption = std::to_string(s.luck);
-    ctl("modeltype").caption = s.petModel;
-    ctl("condition").caption = CONDITIONsNOTATION(s.condition);
-    ctl("happy").caption = std::to_string(s.happy);
-    ctl("manpuku").caption = std::to_string(s.manpuku);
-    ctl("lastrecnum").caption = std::to_string(wordCount_) + "コ";
-    ctl("intel").caption = std::to_string(chk::add<std::int32_t>(wordCount_, s.brain));
-    ctl("totalday").caption = std::to_string(daysSinceBirth()) + "日";
-    ctl("ver").caption = formatVersion(s.petVer);
-    ctl("uname").caption = s.userName;
-    ctl("sex").caption = s.userSex;
-    ctl("age").caption = s.userAge;
-    ctl("utype").caption = s.userType;
-    ctl("mail").text = s.userMail;
-    const char* counters[] = {"fldTYPEo", "fldTYPEs", "fldTYPEu", "fldTYPEy",
-                              "fldTYPEw", "fldTYPEm", "fldTYPEa", "fldTYPEn"};
+    petname.caption = s.petName;
+    fldpettype.caption = s.petType;
+    hp.caption = std::to_string(s.hp);
+    mp.caption = std::to_string(s.mp);
+    maxhp.caption = std::to_string(s.maxHp);
+    maxmp.caption = std::to_string(s.maxMp);
+    power.caption = std::to_string(s.power);
+    defense.caption = std::to_string(s.defense);
+    speed.caption = std::to_string(s.speed);
+    luck.caption = std::to_string(s.luck);
+    modeltype.caption = s.petModel;
+    condition.caption = CONDITIONsNOTATION(s.condition);
+    happy.caption = std::to_string(s.happy);
+    manpuku.caption = std::to_string(s.manpuku);
+    lastrecnum.caption = std::to_string(wordCount_) + "コ";
+    intel.caption = std::to_string(chk::add<std::int32_t>(wordCount_, s.brain));
+    totalday.caption = std::to_string(daysSinceBirth()) + "日";
+    ver.caption = formatVersion(s.petVer);
+    uname.caption = s.userName;
+    sex.caption = s.userSex;
+    age.caption = s.userAge;
+    utype.caption = s.userType;
+    mail.text = s.userMail;
+    Control* counters[] = {&fldTYPEo, &fldTYPEs, &fldTYPEu, &fldTYPEy,
+                           &fldTYPEw, &fldTYPEm, &fldTYPEa, &fldTYPEn};
     for (int i = 0; i < kPersonalityCount; ++i)
-      ctl(counters[i]).caption = std::to_string(s.personality(i));
+      counters[i]->caption = std::to_string(s.personality(i));
     if (s.alcohol > 0) WritefldAlcohol();
     if (s.junk > 0) WritefldJunk();
   });
@@ -311,15 +281,15 @@ void frmStatus::writeStatusForm() {
 
 void frmStatus::WritefldAlcohol() {
   guarded(game_, "frmStatus/WritefldAlcohol ", [&] {
-    ctl("fldALCOHOL").visible = true;
-    ctl("aLco").caption = alcoholRankText(game_.st.alcohol);
+    fldALCOHOL.visible = true;
+    aLco.caption = alcoholRankText(game_.st.alcohol);
   });
 }
 
 void frmStatus::WritefldJunk() {
   guarded(game_, "frmStatus/WritefldJunk ", [&] {
-    ctl("fldJUNK").visible = true;
-    ctl("fld_junkRANK").caption = junkRankText(game_.st.junk);
+    fldJUNK.visible = true;
+    fld_junkRANK.caption = junkRankText(game_.st.junk);
   });
 }
 
@@ -330,10 +300,10 @@ void frmStatus::visibleBtnHantei() {
     const bool ready = s.hp > 0 && s.maxHp > 0 &&
                        static_cast<double>(s.hp) / static_cast<double>(s.maxHp) >= 0.3 &&
                        s.condition >= -3 && s.hp >= 30;
-    ctl("select1btn").enabled = ready;
+    select1btn.enabled = ready;
     DeadPetRecord first;
-    if (GetDeadPet(game_, 1, first) != 0) ctl("deadpetBtn").enabled = first.petNAME != "Error";
-    ctl("Command2").enabled = wordCount_ >= 1;
+    if (GetDeadPet(game_, 1, first) != 0) deadpetBtn.enabled = first.petNAME != "Error";
+    Command2.enabled = wordCount_ >= 1;
   });
 }
 
@@ -370,7 +340,7 @@ void frmStatus::TitleHantei() {
 
 void frmStatus::exPolygon() {
   guarded(game_, "frmStatus/exPolygon ", [&] {
-    Control& box = ctl("Picture1");
+    Control& box = Picture1;
     if (box.width != box.height) box.width = box.height;
     std::array<std::int16_t, 8> counters{};
     for (int i = 0; i < kPersonalityCount; ++i)
@@ -418,7 +388,6 @@ void frmStatus::fldRoyaltitle_Click() {
 
 void frmStatus::mail_Change() {
   guarded(game_, "frmStatus/mail_Change ", [&] {
-    Control& mail = ctl("mail");
     if (!fitsCp932(mail.text)) {
       // The save file cannot hold this character: the box goes back to the stored text.
       game_.MsgBox("その文字はメールに使えません。", mb::kExclamation);

@@ -11,7 +11,7 @@ FirstProfileView::FirstProfileView(frmFirstProfile& form, QtWindowHost& host)
     : FormView(form, host), profile_(&form) {}
 
 void FirstProfileView::decorate(const Control& control, QWidget* widget) {
-  if (control.kind != "Button") return;
+  if (control.kind != Kind::Button) return;
   // Connected after the view's own click handler, so it runs once the click has been handled.
   if (auto* b = qobject_cast<QAbstractButton*>(widget))
     connect(b, &QAbstractButton::clicked, this, [this] { focusNamedField(); });

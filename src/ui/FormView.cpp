@@ -50,14 +50,14 @@ QColor qcolor(std::uint32_t rgb) {
                 static_cast<int>(rgb & 0xFF));
 }
 
-bool isListKind(const std::string& kind) {
-  return kind == "List" || kind == "DirList" || kind == "FileList";
+bool isListKind(Kind kind) {
+  return kind == Kind::List || kind == Kind::DirList || kind == Kind::FileList;
 }
 
 // Kinds that have no click signal of their own: the view watches their mouse events.
-bool isPassiveKind(const std::string& kind) {
-  return kind == "Label" || kind == "Picture" || kind == "Image" || kind == "Frame" ||
-         kind == "Chart";
+bool isPassiveKind(Kind kind) {
+  return kind == Kind::Label || kind == Kind::Picture || kind == Kind::Image ||
+         kind == Kind::Frame || kind == Kind::Chart;
 }
 
 QStringList toQStringList(const std::vector<std::string>& items) {
@@ -115,7 +115,7 @@ void FormView::create() {
     std::vector<std::string> later;
     for (const auto& name : pending) {
       const Control& c = form_->ctl(name);
-      if (name == "Me" || c.kind == "Menu") {
+      if (name == "Me" || c.kind == Kind::Menu) {
         progress = true;
         continue;
       }
@@ -123,7 +123,7 @@ void FormView::create() {
       if (!c.parent.empty() && c.parent != "Me") {
         auto it = widgets_.find(c.parent);
         if (it == widgets_.end()) {
-          if (form_->find(c.parent) != nullptr && form_->find(c.parent)->kind != "Menu") {
+          if (form_->find(c.parent) != nullptr && form_->find(c.parent)->kind != Kind::Menu) {
             later.push_back(name);
             continue;
           }
@@ -146,22 +146,22 @@ void FormView::create() {
 QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
   const std::string name = c.name;
   QWidget* w = nullptr;
-  if (c.kind == "Button") {
+  if (c.kind == Kind::Button) {
     auto* b = new QPushButton(parent);
     connect(b, &QPushButton::clicked, this,
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = b;
-  } else if (c.kind == "Label") {
+  } else if (c.kind == Kind::Label) {
     auto* l = new CaptionLabel(parent);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setTextFormat(Qt::PlainText);
     w = l;
-  } else if (c.kind == "Picture" || c.kind == "Image") {
+  } else if (c.kind == Kind::Picture || c.kind == Kind::Image) {
     auto* l = new QLabel(parent);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     w = l;
-  } else if (c.kind == "TextBox") {
+  } else if (c.kind == Kind::TextBox) {
     if (c.multiLine) {
       auto* t = new QPlainTextEdit(parent);
       connect(t, &QPlainTextEdit::textChanged, this, [this, name, t] {
@@ -178,18 +178,18 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
       });
       w = t;
     }
-  } else if (c.kind == "Option") {
+  } else if (c.kind == Kind::Option) {
     auto* r = new QRadioButton(parent);
     r->setAutoExclusive(false);
     connect(r, &QRadioButton::clicked, this,
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = r;
-  } else if (c.kind == "Check") {
+  } else if (c.kind == Kind::Check) {
     auto* k = new QCheckBox(parent);
     connect(k, &QCheckBox::clicked, this,
             [this, name] { act([name](Form& f) { userClick(f, name); }); });
     w = k;
-  } else if (c.kind == "Combo") {
+  } else if (c.kind == Kind::Combo) {
     // A drop-down combo: the owner picks an entry or types a text of his own.
     auto* k = new QComboBox(parent);
     k->setEditable(true);
@@ -202,7 +202,7 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
       act([name, s](Form& f) { userType(f, name, s); });
     });
     w = k;
-  } else if (c.kind == "DriveList") {
+  } else if (c.kind == Kind::DriveList) {
     // The places to look in, as a drop-down list one line high.
     auto* k = new QComboBox(parent);
     connect(k, &QComboBox::activated, this, [this, name](int index) {
@@ -220,14 +220,14 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     l->viewport()->installEventFilter(this);
     names_[l->viewport()] = name;
     w = l;
-  } else if (c.kind == "Frame") {
+  } else if (c.kind == Kind::Frame) {
     if (c.caption.empty()) {
       auto* f = new QFrame(parent);
       w = f;
     } else {
       w = new QGroupBox(parent);
     }
-  } else if (c.kind == "Grid") {
+  } else if (c.kind == Kind::Grid) {
     auto* t = new QTableWidget(parent);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -243,7 +243,7 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     connect(t, &QTableWidget::cellDoubleClicked, this,
             [this, name](int, int) { act([name](Form& f) { userDblClick(f, name); }); });
     w = t;
-  } else if (c.kind == "Chart") {
+  } else if (c.kind == Kind::Chart) {
     w = new ChartWidget(parent);
   } else {
     w = new QWidget(parent);
@@ -329,7 +329,7 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   pal.setColor(QPalette::Window, back);
   pal.setColor(QPalette::Button, back);
   pal.setColor(QPalette::Base, back);
-  if (c.kind == "Check" && c.value == 2) {
+  if (c.kind == Kind::Check && c.value == 2) {
     // A greyed check box: a grey tick on a grey box, as the platform draws it.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
       pal.setColor(group, QPalette::Text, QColor(128, 128, 128));
@@ -337,11 +337,11 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     }
   }
   if (pal != w->palette()) w->setPalette(pal);
-  const bool fill = c.opaque && c.kind != "Button";
+  const bool fill = c.opaque && c.kind != Kind::Button;
   if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
   QFont f = w->font();
   double size = c.fontSize > 0 ? c.fontSize : f.pointSizeF();
-  if (c.kind == "Button") {
+  if (c.kind == Kind::Button) {
     // A caption wider than its button gets a smaller font rather than being cut.
     QFont probe = f;
     probe.setBold(c.fontBold);
@@ -439,7 +439,7 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   } else if (auto* chart = qobject_cast<ChartWidget*>(w)) {
     chart->setShape(c.points, d, c.foreColor, c.backColor);
   } else if (auto* l = qobject_cast<QLabel*>(w)) {
-    if (c.kind == "Label") {
+    if (c.kind == Kind::Label) {
       const QString shown = qs(normaliseLineBreaks(c.caption));
       if (l->text() != shown) l->setText(shown);
     } else {
@@ -459,7 +459,7 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   }
   // Pictures, images and labels: no border, or a single line in the foreground colour, with
   // a stretched picture inside it.
-  if (c.kind == "Picture" || c.kind == "Image" || c.kind == "Label") {
+  if (c.kind == Kind::Picture || c.kind == Kind::Image || c.kind == Kind::Label) {
     if (auto* frame = qobject_cast<QFrame*>(w)) {
       const int style = c.borderStyle == 1 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
       if (frame->frameStyle() != style || frame->lineWidth() != 1) {
@@ -533,9 +533,9 @@ void FormView::act(const std::function<void(Form&)>& action) {
 void FormView::showPopups() {
   for (const auto& name : form_->controlOrder()) {
     Control& c = form_->ctl(name);
-    if (c.kind != "Menu" || c.value != 1) continue;
+    if (c.kind != Kind::Menu || c.value != 1) continue;
     const Control* parent = c.parent.empty() ? nullptr : form_->find(c.parent);
-    if (parent != nullptr && parent->kind == "Menu") continue;
+    if (parent != nullptr && parent->kind == Kind::Menu) continue;
     c.value = 0;
     popup(name);
     return;
@@ -550,14 +550,14 @@ void FormView::popup(const std::string& menu) {
                                                              const std::string& parent) {
     for (const auto& name : form_->controlOrder()) {
       const Control& e = form_->ctl(name);
-      if (e.kind != "Menu" || e.parent != parent || !e.visible) continue;
+      if (e.kind != Kind::Menu || e.parent != parent || !e.visible) continue;
       if (e.caption == "-") {
         into->addSeparator();
         continue;
       }
       bool hasChildren = false;
       for (const auto& other : form_->controlOrder())
-        if (form_->ctl(other).kind == "Menu" && form_->ctl(other).parent == name)
+        if (form_->ctl(other).kind == Kind::Menu && form_->ctl(other).parent == name)
           hasChildren = true;
       if (hasChildren) {
         QMenu* sub = into->addMenu(qs(e.caption));

@@ -10,7 +10,7 @@ KivoMainView::KivoMainView(frmKivoMain& form, QtWindowHost& host)
     : FormView(form, host), pet_(&form) {
   // The pet window asks for its pop-up inside the right-button handler; the generic view
   // opens a menu whose value is 1 once that handler has returned.
-  form.onPopupMenu = [&form] { form.ctl("mnuMENU").value = 1; };
+  form.onPopupMenu = [&form] { form.mnuMENU.value = 1; };
 }
 
 KivoMainView::~KivoMainView() {

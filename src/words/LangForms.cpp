@@ -35,27 +35,12 @@ frmLangMean::frmLangMean(Game& g) : Form(g, kName) {
   me().caption = "ミュルカ";
   me().width = 4200;
   me().height = 4300;
-  Control& frame = add("Frame", "Frame1");
-  frame.caption = "教える言葉はどんな意味ですか？";
-  frame.left = 120;
-  frame.top = 120;
-  frame.width = 3900;
-  frame.height = 3300;
-  for (int k = 1; k <= 12; ++k) {
-    Control& o = add("Option", "OptionL(" + std::to_string(k) + ")", "Frame1");
-    o.caption = kCaptions[static_cast<std::size_t>(k - 1)];
-    o.left = k <= 6 ? 200 : 2000;
-    o.top = 300 + ((k - 1) % 6) * 480;
-    o.width = 1700;
-    o.height = 360;
-  }
-  Control& ok = add("Button", "Command1");
-  ok.caption = "Ｏ Ｋ";
-  ok.left = 1500;
-  ok.top = 3550;
-  ok.width = 1200;
-  ok.height = 400;
-  on("OptionL", Event::Click, [this](const EventArgs&) { game_.unload(*this); });
+  place(Frame1, 120, 120, 3900, 3300).caption = "教える言葉はどんな意味ですか？";
+  for (int k = 1; k <= 12; ++k)
+    place(OptionL[k], k <= 6 ? 200 : 2000, 300 + ((k - 1) % 6) * 480, 1700, 360).caption =
+        kCaptions[static_cast<std::size_t>(k - 1)];
+  place(Command1, 1500, 3550, 1200, 400).caption = "Ｏ Ｋ";
+  on(OptionL, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
 }
 
 void frmLangMean::Form_Load() {
@@ -66,7 +51,7 @@ bool frmLangMean::Form_QueryUnload() {
   return guarded(game_, "frmLangMean/Form_QueryUnload ", true, [&] {
     int chosen = 0;
     for (int k = 1; k <= 12; ++k)
-      if (ctl("OptionL(" + std::to_string(k) + ")").value == 1) chosen = k;
+      if (OptionL[k].value == 1) chosen = k;
     if (chosen == 0) {
       game_.MsgBox("どんな意味の言葉かってオレは聞いたてんだよ！ 怒！！", mb::kOkOnly);
       showPoseNow(game_, 2);
@@ -86,28 +71,13 @@ frmLangEdit::frmLangEdit(Game& g) : Form(g, kName) {
   me().caption = "覚えた言葉一覧";
   me().width = 8000;
   me().height = 6200;
-  Control& grid = add("Grid", "msgLangList");
-  grid.left = 120;
-  grid.top = 120;
-  grid.width = 7700;
-  grid.height = 3900;
-  for (int i = 0; i < 2; ++i) {
-    Control& t = add("TextBox", "txtLang(" + std::to_string(i) + ")");
-    t.left = 120;
-    t.top = 4150 + i * 420;
-    t.width = i == 0 ? 5100 : 2300;
-    t.height = 360;
-  }
+  place(msgLangList, 120, 120, 7700, 3900);
+  for (int i = 0; i < 2; ++i) place(txtLang[i], 120, 4150 + i * 420, i == 0 ? 5100 : 2300, 360);
   static const std::array<const char*, 3> kButtons{"覚えなおす", "忘れちまう", "終了"};
-  for (int i = 0; i < 3; ++i) {
-    Control& b = add("Button", "cmdExcute(" + std::to_string(i) + ")");
-    b.caption = kButtons[static_cast<std::size_t>(i)];
-    b.left = 120 + i * 2000;
-    b.top = 5100;
-    b.width = 1800;
-    b.height = 450;
-  }
-  on("cmdExcute", Event::Click, [this](const EventArgs& a) {
+  for (int i = 0; i < 3; ++i)
+    place(cmdExcute[i], 120 + i * 2000, 5100, 1800, 450).caption =
+        kButtons[static_cast<std::size_t>(i)];
+  on(cmdExcute, Event::Click, [this](const EventArgs& a) {
     if (a.index == 0) SaveLangEdit();
     if (a.index == 1) Forget();
     if (a.index == 2) {
@@ -115,9 +85,9 @@ frmLangEdit::frmLangEdit(Game& g) : Form(g, kName) {
       game_.unload(*this);
     }
   });
-  auto follow = [this](const EventArgs&) { selectRow(ctl("msgLangList").listIndex + 1); };
-  on("msgLangList", Event::Click, follow);
-  on("msgLangList", Event::MouseUp, follow);
+  auto follow = [this](const EventArgs&) { selectRow(msgLangList.listIndex + 1); };
+  on(msgLangList, Event::Click, follow);
+  on(msgLangList, Event::MouseUp, follow);
   procedure("ShowLangList", [this](const std::vector<std::string>&) -> std::optional<std::string> {
     ShowLangList();
     return std::nullopt;
@@ -152,35 +122,35 @@ std::int32_t frmLangEdit::OpenDat() {
 }
 
 int frmLangEdit::selectedRow() {
-  Control& grid = ctl("msgLangList");
+  Control& grid = msgLangList;
   int row = grid.listIndex + 1;
   if (row < 1 || row >= static_cast<int>(grid.cells.size())) return 0;
   return row;
 }
 
 void frmLangEdit::selectRow(int row) {
-  Control& grid = ctl("msgLangList");
+  Control& grid = msgLangList;
   if (row < 1 || row >= static_cast<int>(grid.cells.size())) {
     grid.listIndex = -1;
     return;
   }
   grid.listIndex = row - 1;
-  ctl("txtLang(0)").text = grid.cells[static_cast<std::size_t>(row)][0];
-  ctl("txtLang(1)").text = grid.cells[static_cast<std::size_t>(row)][1];
+  txtLang[0].text = grid.cells[static_cast<std::size_t>(row)][0];
+  txtLang[1].text = grid.cells[static_cast<std::size_t>(row)][1];
 }
 
 void frmLangEdit::ShowLangList() {
   guarded(game_, "frmLangEdit/ShowLangList ", [&] {
-    Control& grid = ctl("msgLangList");
+    Control& grid = msgLangList;
     grid.visible = false;
-    ctl("cmdExcute(0)").enabled = false;
-    ctl("cmdExcute(1)").enabled = false;
+    cmdExcute[0].enabled = false;
+    cmdExcute[1].enabled = false;
     grid.columnWidths = {5100, 2300};
     grid.cells = {{"覚えてる言葉", "その言葉の意味"}};
     grid.items.clear();
     grid.listIndex = -1;
-    ctl("txtLang(0)").text.clear();
-    ctl("txtLang(1)").text.clear();
+    txtLang[0].text.clear();
+    txtLang[1].text.clear();
     std::int32_t n = OpenDat();
     if (n == 0) return;
     // The file is read once, in one pass.
@@ -192,8 +162,8 @@ void frmLangEdit::ShowLangList() {
     });
     selectRow(1);
     game_.lang1.close();
-    ctl("cmdExcute(0)").enabled = true;
-    ctl("cmdExcute(1)").enabled = true;
+    cmdExcute[0].enabled = true;
+    cmdExcute[1].enabled = true;
     grid.visible = true;
   });
 }
@@ -202,8 +172,8 @@ void frmLangEdit::SaveLangEdit() {
   guarded(game_, "frmLangEdit/SaveLangEdit ", [&] {
     int row = selectedRow();
     std::int32_t n = OpenDat();
-    const std::string& word = ctl("txtLang(0)").text;
-    const std::string& mean = ctl("txtLang(1)").text;
+    const std::string& word = txtLang[0].text;
+    const std::string& mean = txtLang[1].text;
     if (!fitsCp932(word) || !fitsCp932(mean)) {
       // Never stored altered: the record stays as it was.
       game_.lang1.close();
@@ -211,7 +181,7 @@ void frmLangEdit::SaveLangEdit() {
       return;
     }
     if (n > 0 && row >= 1 && row <= n) {
-      WordRecord r{ctl("txtLang(1)").text, ctl("txtLang(0)").text, "", ""};
+      WordRecord r{txtLang[1].text, txtLang[0].text, "", ""};
       game_.lang1.write(row, r.pack());
     }
     game_.lang1.close();
@@ -227,7 +197,7 @@ void frmLangEdit::Forget() {
       game_.MsgBox("選択されていません。", mb::kOkOnly);
       return;
     }
-    const std::string& word = ctl("msgLangList").cells[static_cast<std::size_t>(row)][0];
+    const std::string& word = msgLangList.cells[static_cast<std::size_t>(row)][0];
     s.answer2 = static_cast<std::int16_t>(
         game_.MsgBox("[" + word + "] \r\n本当に忘れてしまってもいいですか？", mb::kOkCancel));
     if (s.answer2 == mb::kCancel) return;

@@ -22,6 +22,10 @@ class frmLangMean : public Form {
   bool Form_QueryUnload() override;
 
   std::function<void(const std::string&)> onChosen;
+
+  Control& Frame1 = add(Kind::Frame, "Frame1");
+  ControlArray OptionL = addArray(Kind::Option, "OptionL", 12, Frame1, 1);
+  Control& Command1 = add(Kind::Button, "Command1");
 };
 
 // The word list: the grid msgLangList (cells: a header row, then one row per record: word,
@@ -44,6 +48,10 @@ class frmLangEdit : public Form {
   // The selected grid row (1-based), 0 for none.
   int selectedRow();
   void selectRow(int row);
+
+  Control& msgLangList = add(Kind::Grid, "msgLangList");
+  ControlArray txtLang = addArray(Kind::TextBox, "txtLang", 2);
+  ControlArray cmdExcute = addArray(Kind::Button, "cmdExcute", 3);
 };
 
 }  // namespace myu

@@ -136,7 +136,7 @@ TEST(StatusWindow, chartHoldsTheOutlineThenTheValuesInASquareBox) {
   auto& status = t.game().form<frmStatus>();
   t.game().show(status);
   const Control& chart = status.ctl("Picture1");
-  EXPECT_EQ(chart.kind, "Chart");
+  EXPECT_EQ(kindName(chart.kind), "Chart");
   EXPECT_EQ(chart.width, chart.height);
   ASSERT_EQ(chart.points.size(), 16U);
   EXPECT_EQ(chart.points[8], chart.points[0]);  // a full otaku reaches the outline's top

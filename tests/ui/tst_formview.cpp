@@ -45,59 +45,24 @@ class frmProbe : public Form {
     me.width = 6000;
     me.height = 4000;
     me.caption = "ためし";
-    add("Frame", "Frame3", "").caption = "行動メニュー";
-    Control& frame = ctl("Frame3");
-    frame.left = 120;
-    frame.top = 120;
-    frame.width = 3000;
-    frame.height = 1500;
-    addArray("Option", "fldMENU", 2, "Frame3");
-    for (int i = 0; i < 2; ++i) {
-      Control& o = ctl("fldMENU", i);
-      o.caption = i == 0 ? "休ませる" : "鍛える";
-      o.left = 120;
-      o.top = 300 + i * 300;
-      o.width = 1500;
-      o.height = 255;
-    }
-    Control& b = add("Button", "Command5");
-    b.caption = "終了";
-    b.left = 3300;
-    b.top = 150;
-    b.width = 1200;
-    b.height = 375;
-    Control& l = add("Label", "TextWindow");
-    l.left = 3300;
-    l.top = 600;
-    l.width = 2400;
-    l.height = 300;
-    Control& list = add("List", "List1");
-    list.items = {"りんご", "みかん", "ぶどう"};
-    list.left = 120;
-    list.top = 1800;
-    list.width = 2000;
-    list.height = 1200;
-    Control& grid = add("Grid", "Grid1");
-    grid.cells = {{"言葉", "意味"}, {"いちばん", "誉め言葉"}, {"にばん", "悪口"}};
-    grid.listIndex = 1;
-    grid.columnWidths = {2100, 1200};
-    grid.left = 2200;
-    grid.top = 2600;
-    grid.width = 3600;
-    grid.height = 1000;
-    Control& pic = add("Picture", "Picture1");
-    pic.left = 3300;
-    pic.top = 1000;
-    pic.width = 1500;
-    pic.height = 1500;
-    add("Menu", "mnuMENU").visible = false;
+    place(Frame3, 120, 120, 3000, 1500).caption = "行動メニュー";
+    for (int i = 0; i < 2; ++i)
+      place(fldMENU[i], 120, 300 + i * 300, 1500, 255).caption = i == 0 ? "休ませる" : "鍛える";
+    place(Command5, 3300, 150, 1200, 375).caption = "終了";
+    place(TextWindow, 3300, 600, 2400, 300);
+    place(List1, 120, 1800, 2000, 1200).items = {"りんご", "みかん", "ぶどう"};
+    place(Grid1, 2200, 2600, 3600, 1000);
+    Grid1.cells = {{"言葉", "意味"}, {"いちばん", "誉め言葉"}, {"にばん", "悪口"}};
+    Grid1.listIndex = 1;
+    Grid1.columnWidths = {2100, 1200};
+    place(Picture1, 3300, 1000, 1500, 1500);
+    mnuMENU.visible = false;
     for (int i = 0; i < 3; ++i)
-      add("Menu", "mnuMENUs(" + std::to_string(i) + ")", "mnuMENU").caption =
-          i == 1 ? "-" : (i == 0 ? "時計切り替え" : "終了");
+      mnuMENUs[i].caption = i == 1 ? "-" : (i == 0 ? "時計切り替え" : "終了");
 
-    on("Command5", Event::Click, [this](const EventArgs&) {
+    on(Command5, Event::Click, [this](const EventArgs&) {
       ++clicks;
-      ctl("TextWindow").caption = "押されました";
+      TextWindow.caption = "押されました";
       if (pauseLog == nullptr || pauseLog->pauseMs == 0) return;
       // Two pauses in one step, as a battle of words takes them.
       game().windows().waitResponsive(pauseLog->pauseMs);
@@ -105,16 +70,26 @@ class frmProbe : public Form {
       game().windows().waitResponsive(pauseLog->pauseMs);
       pauseLog->returned = true;
     });
-    on("fldMENU", Event::Click, [this](const EventArgs& a) { chosenOption = a.index; });
-    on("List1", Event::Click, [this](const EventArgs&) { chosenItem = ctl("List1").listIndex; });
-    on("Grid1", Event::Click, [this](const EventArgs&) { chosenRow = ctl("Grid1").listIndex; });
-    on("Picture1", Event::MouseDown, [this](const EventArgs& a) {
-      if (a.button == 2) ctl("mnuMENU").value = 1;  // ask for the pop-up
+    on(fldMENU, Event::Click, [this](const EventArgs& a) { chosenOption = a.index; });
+    on(List1, Event::Click, [this](const EventArgs&) { chosenItem = List1.listIndex; });
+    on(Grid1, Event::Click, [this](const EventArgs&) { chosenRow = Grid1.listIndex; });
+    on(Picture1, Event::MouseDown, [this](const EventArgs& a) {
+      if (a.button == 2) mnuMENU.value = 1;  // ask for the pop-up
     });
-    on("mnuMENUs", Event::Click, [this](const EventArgs& a) { menuEntry = a.index; });
+    on(mnuMENUs, Event::Click, [this](const EventArgs& a) { menuEntry = a.index; });
     addTimer("CountTime", 20, [this] { ++ticks; });
   }
   bool Form_QueryUnload() override { return refuseClose; }
+
+  Control& Frame3 = add(Kind::Frame, "Frame3");
+  ControlArray fldMENU = addArray(Kind::Option, "fldMENU", 2, Frame3);
+  Control& Command5 = add(Kind::Button, "Command5");
+  Control& TextWindow = add(Kind::Label, "TextWindow");
+  Control& List1 = add(Kind::List, "List1");
+  Control& Grid1 = add(Kind::Grid, "Grid1");
+  Control& Picture1 = add(Kind::Picture, "Picture1");
+  Control& mnuMENU = add(Kind::Menu, "mnuMENU");
+  ControlArray mnuMENUs = addArray(Kind::Menu, "mnuMENUs", 3, mnuMENU);
 
   int clicks = 0, chosenOption = -1, chosenItem = -1, chosenRow = -1, menuEntry = -1, ticks = 0;
   bool refuseClose = false;

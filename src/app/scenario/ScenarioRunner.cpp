@@ -226,7 +226,7 @@ std::string ScenarioRunner::property(const std::string& path) {
   if (prop == "value") {
     // An option button's value is a Boolean: set (1, or any other non-zero) is True. Check
     // boxes keep their three numbers (0 clear, 1 ticked, 2 greyed).
-    if (c->kind == "Option") return boolText(c->value != 0);
+    if (c->kind == Kind::Option) return boolText(c->value != 0);
     return std::to_string(c->value);
   }
   if (prop == "tooltip") return c->tooltip;
