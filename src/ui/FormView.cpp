@@ -171,7 +171,7 @@ void FormView::create() {
       QWidget* w = makeWidget(c, parent);
       w->setObjectName(qs(name));
       widgets_[name] = w;
-      made_.emplace_back(name, w);
+      made_.push_back(Made{name, w, &c, std::nullopt, 0});
       names_[w] = name;
       decorate(c, w);
       progress = true;
@@ -311,36 +311,32 @@ void FormView::sync() {
   // Containers before what they hold (the order the widgets were made in): a widget inherits
   // its container's palette and font where it has none of its own, so when a container's
   // change, the widgets inside take their control's again, later in the same pass.
-  for (const auto& [name, w] : made_) {
-    if (!syncIfChanged(name, w, d)) continue;
-    for (QWidget* child : w->findChildren<QWidget*>()) {
-      auto n = names_.find(child);
-      if (n != names_.end() && widget(n->second) == child) shown_.erase(n->second);
-    }
+  for (Made& m : made_) {
+    if (!syncIfChanged(m, d)) continue;
+    const QList<QWidget*> inside = m.widget->findChildren<QWidget*>();
+    for (Made& other : made_)
+      if (inside.contains(other.widget)) other.shown.reset();
   }
   syncTimers();
   syncing_ = false;
 }
 
-bool FormView::syncIfChanged(const std::string& name, QWidget* w, double dpi) {
-  const Control& c = form_->ctl(name);
-  auto s = shown_.find(name);
-  const Control* was = s != shown_.end() && s->second.dpi == dpi ? &s->second.control : nullptr;
+bool FormView::syncIfChanged(Made& m, double dpi) {
+  const Control& c = *m.control;
+  const Control* was = m.shown && m.dpi == dpi ? &*m.shown : nullptr;
   if (was != nullptr && *was == c) return false;
-  const bool restyled = syncControl(c, w, was, dpi);
-  if (s == shown_.end()) {
-    shown_.emplace(name, Shown{c, dpi});
-  } else {
-    s->second.control = c;
-    s->second.dpi = dpi;
-  }
-  lastSynced_.push_back(name);
+  const bool restyled = syncControl(c, m.widget, was, dpi);
+  m.shown = c;
+  m.dpi = dpi;
+  lastSynced_.push_back(m.name);
   // A container's first palette and font reach what it holds at their own first sync.
   return restyled && was != nullptr;
 }
 
 void FormView::touched(const std::string& control) {
-  if (!syncing_) shown_.erase(control);
+  if (syncing_) return;
+  for (Made& m : made_)
+    if (m.name == control) m.shown.reset();
 }
 
 void FormView::syncWindow() {
@@ -608,7 +604,8 @@ void FormView::act(const std::function<void(Form&)>& action) {
 }
 
 void FormView::actOn(const std::string& control, const std::function<void(Form&)>& action) {
-  shown_.erase(control);
+  for (Made& m : made_)
+    if (m.name == control) m.shown.reset();
   act(action);
 }
 

@@ -25,6 +25,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,8 +88,9 @@ class FormView : public QWidget {
   // the same dpi (nullptr: the widget is new or was touched; everything is applied). Returns
   // true when the widget's palette or font changed, which the widgets inside it inherit.
   bool syncControl(const Control& c, QWidget* w, const Control* was, double dpi);
+  struct Made;
   // Syncs a control unless it equals its copy; records it in lastSynced_.
-  bool syncIfChanged(const std::string& name, QWidget* w, double dpi);
+  bool syncIfChanged(Made& m, double dpi);
   void syncWindow();
   void syncTimers();
   void showPopups();
@@ -97,16 +99,18 @@ class FormView : public QWidget {
   Form* form_;
   QtWindowHost& host_;
   std::map<std::string, QWidget*> widgets_;
-  // The widgets in the order they were made: every container before what it holds.
-  std::vector<std::pair<std::string, QWidget*>> made_;
+  // The widgets in the order they were made, every container before what it holds, each with
+  // its control (a form never removes one) and that control as the widget last showed it.
+  struct Made {
+    std::string name;
+    QWidget* widget;
+    const Control* control;
+    std::optional<Control> shown;
+    double dpi = 0;  // the dpi it was shown at
+  };
+  std::vector<Made> made_;
   std::map<std::string, QTimer*> timers_;
   std::map<QObject*, std::string> names_;
-  // Each control as its widget last showed it, and the dpi it was shown at.
-  struct Shown {
-    Control control;
-    double dpi = 0;
-  };
-  std::map<std::string, Shown> shown_;
   std::vector<std::string> lastSynced_;
   int acting_ = 0;  // the owner's actions (and pop-up menus) of this view now running
   bool released_ = false;
