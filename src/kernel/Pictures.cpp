@@ -1,6 +1,8 @@
 #include "kernel/Pictures.h"
 
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <system_error>
 
 #include "kernel/Game.h"
@@ -11,19 +13,47 @@ std::string poseFileName(const std::string& prefix, std::int32_t pose, char lett
   return prefix + "_IMG_" + std::to_string(pose) + letter + ".bmp";
 }
 
+namespace {
+// The names in a picture folder, as last listed. A flight restarts its pose many times a
+// second: the folder is listed again only when its modification time has changed, or when a
+// file of the name asked for is there but not in the list (a change the clock's resolution
+// hid).
+struct FolderListing {
+  std::filesystem::path folder;
+  std::filesystem::file_time_type modified;
+  std::set<std::filesystem::path> names;
+};
+
+bool listedExactly(const std::filesystem::path& folder, const std::filesystem::path& name) {
+  static std::optional<FolderListing> last;
+  std::error_code ec;
+  const auto modified = std::filesystem::last_write_time(folder, ec);
+  if (!ec && last && last->folder == folder && last->modified == modified &&
+      last->names.contains(name))
+    return true;
+  FolderListing now{folder, modified, {}};
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    now.names.insert(it->path().filename());
+  if (ec) {
+    last.reset();
+    return now.names.contains(name);
+  }
+  const bool found = now.names.contains(name);
+  last = std::move(now);
+  return found;
+}
+}  // namespace
+
 std::optional<std::string> existingPicture(Game& g, const std::string& fileName) {
   std::error_code ec;
   const auto folder = g.file("Img");
-  const auto path = folder / u8path(fileName);
+  const auto wanted = u8path(fileName);
+  const auto path = folder / wanted;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   // The name must match exactly, letter case included, also where the file system ignores
   // case.
-  const auto wanted = u8path(fileName);
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (it->path().filename() == wanted) return pathToUtf8(path);
-  }
-  return std::nullopt;
+  if (!listedExactly(folder, wanted)) return std::nullopt;
+  return pathToUtf8(path);
 }
 
 }  // namespace myu

@@ -83,6 +83,9 @@ struct Control {
   std::vector<std::pair<int, int>> points;      // chart: polygon in twips
   std::string path;                             // drive, folder and file lists: the location
   std::string pattern;                          // file list: the filter pattern
+
+  // Field by field: a view tells a changed control from its copy of it.
+  bool operator==(const Control&) const = default;
 };
 
 // Gives a control its place inside its container, in twips.

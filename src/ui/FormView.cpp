@@ -11,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPolygon>
 #include <QPushButton>
@@ -69,6 +71,41 @@ QStringList toQStringList(const std::vector<std::string>& items) {
 
 const char* kPictureProperty = "myuPicture";
 const char* kCursorProperty = "myuCursor";
+
+// A picture file as drawn (mirrored or not), read once: the pet's blink alternates two files
+// every second and its poses come back, so each is kept in the pixmap cache by its path. A
+// file that cannot be read is tried again the next time it is asked for.
+QPixmap pictureOf(const QString& path, bool mirrored) {
+  if (path.isEmpty()) return {};
+  const QString key = (mirrored ? QStringLiteral("myu/mirrored:") : QStringLiteral("myu/")) + path;
+  QPixmap pm;
+  if (QPixmapCache::find(key, &pm)) return pm;
+  QImage image;
+  image.load(path);
+  if (image.isNull()) return {};
+  if (mirrored) image = image.mirrored(true, false);
+  pm = QPixmap::fromImage(image);
+  QPixmapCache::insert(key, pm);
+  return pm;
+}
+
+// The point size at which a button's caption fits its width (down to 6 points), measured once
+// for each caption, font, starting size and width.
+double fittedSize(const QFont& font, double size, const QString& caption, int room) {
+  static QHash<QString, double> fitted;
+  const QString key = font.key() + QLatin1Char('|') + QString::number(size) + QLatin1Char('|') +
+                      QString::number(room) + QLatin1Char('|') + caption;
+  if (auto it = fitted.constFind(key); it != fitted.constEnd()) return it.value();
+  QFont probe = font;
+  while (size > 6) {
+    probe.setPointSizeF(size);
+    if (QFontMetrics(probe).horizontalAdvance(caption) <= room) break;
+    size -= 0.5;
+  }
+  if (fitted.size() > 1000) fitted.clear();
+  fitted.insert(key, size);
+  return size;
+}
 }  // namespace
 
 FormView::FormView(Form& form, QtWindowHost& host)
@@ -134,6 +171,7 @@ void FormView::create() {
       QWidget* w = makeWidget(c, parent);
       w->setObjectName(qs(name));
       widgets_[name] = w;
+      made_.push_back(Made{name, w, &c, std::nullopt, 0});
       names_[w] = name;
       decorate(c, w);
       progress = true;
@@ -149,7 +187,7 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
   if (c.kind == Kind::Button) {
     auto* b = new QPushButton(parent);
     connect(b, &QPushButton::clicked, this,
-            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+            [this, name] { actOn(name, [name](Form& f) { userClick(f, name); }); });
     w = b;
   } else if (c.kind == Kind::Label) {
     auto* l = new CaptionLabel(parent);
@@ -167,14 +205,14 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
       connect(t, &QPlainTextEdit::textChanged, this, [this, name, t] {
         if (syncing_) return;
         const std::string text = t->toPlainText().toStdString();
-        act([name, text](Form& f) { userType(f, name, text); });
+        actOn(name, [name, text](Form& f) { userType(f, name, text); });
       });
       w = t;
     } else {
       auto* t = new QLineEdit(parent);
       connect(t, &QLineEdit::textEdited, this, [this, name](const QString& text) {
         const std::string s = text.toStdString();
-        act([name, s](Form& f) { userType(f, name, s); });
+        actOn(name, [name, s](Form& f) { userType(f, name, s); });
       });
       w = t;
     }
@@ -182,12 +220,12 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     auto* r = new QRadioButton(parent);
     r->setAutoExclusive(false);
     connect(r, &QRadioButton::clicked, this,
-            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+            [this, name] { actOn(name, [name](Form& f) { userClick(f, name); }); });
     w = r;
   } else if (c.kind == Kind::Check) {
     auto* k = new QCheckBox(parent);
     connect(k, &QCheckBox::clicked, this,
-            [this, name] { act([name](Form& f) { userClick(f, name); }); });
+            [this, name] { actOn(name, [name](Form& f) { userClick(f, name); }); });
     w = k;
   } else if (c.kind == Kind::Combo) {
     // A drop-down combo: the owner picks an entry or types a text of his own.
@@ -195,28 +233,32 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     k->setEditable(true);
     k->setInsertPolicy(QComboBox::NoInsert);
     connect(k, &QComboBox::activated, this, [this, name](int index) {
-      act([name, index](Form& f) { userSelect(f, name, index); });
+      actOn(name, [name, index](Form& f) { userSelect(f, name, index); });
     });
+    connect(k, &QComboBox::currentIndexChanged, this, [this, name] { touched(name); });
     connect(k->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
       const std::string s = text.toStdString();
-      act([name, s](Form& f) { userType(f, name, s); });
+      actOn(name, [name, s](Form& f) { userType(f, name, s); });
     });
     w = k;
   } else if (c.kind == Kind::DriveList) {
     // The places to look in, as a drop-down list one line high.
     auto* k = new QComboBox(parent);
     connect(k, &QComboBox::activated, this, [this, name](int index) {
-      act([name, index](Form& f) { userSelect(f, name, index); });
+      actOn(name, [name, index](Form& f) { userSelect(f, name, index); });
     });
+    connect(k, &QComboBox::currentIndexChanged, this, [this, name] { touched(name); });
     w = k;
   } else if (isListKind(c.kind)) {
     auto* l = new QListWidget(parent);
     connect(l, &QListWidget::currentRowChanged, this, [this, name](int row) {
-      if (syncing_ || row < 0) return;
+      if (syncing_) return;
+      touched(name);
+      if (row < 0) return;
       act([name, row](Form& f) { userSelect(f, name, row); });
     });
     connect(l, &QListWidget::itemDoubleClicked, this,
-            [this, name] { act([name](Form& f) { userDblClick(f, name); }); });
+            [this, name] { actOn(name, [name](Form& f) { userDblClick(f, name); }); });
     l->viewport()->installEventFilter(this);
     names_[l->viewport()] = name;
     w = l;
@@ -235,13 +277,15 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
     t->horizontalHeader()->setVisible(false);
     t->verticalHeader()->setVisible(false);
     connect(t, &QTableWidget::cellClicked, this, [this, name](int row, int) {
-      act([name, row](Form& f) {
+      actOn(name, [name, row](Form& f) {
         f.ctl(name).listIndex = row;
         userClick(f, name);
       });
     });
     connect(t, &QTableWidget::cellDoubleClicked, this,
-            [this, name](int, int) { act([name](Form& f) { userDblClick(f, name); }); });
+            [this, name](int, int) { actOn(name, [name](Form& f) { userDblClick(f, name); }); });
+    // Moving with the keys changes the row without a click: the next sync puts it back.
+    connect(t, &QTableWidget::currentCellChanged, this, [this, name] { touched(name); });
     w = t;
   } else if (c.kind == Kind::Chart) {
     w = new ChartWidget(parent);
@@ -262,12 +306,37 @@ void FormView::sync() {
   if (form_ == nullptr) return;
   syncing_ = true;
   syncWindow();
-  for (const auto& name : form_->controlOrder()) {
-    auto it = widgets_.find(name);
-    if (it != widgets_.end()) syncControl(form_->ctl(name), it->second);
+  lastSynced_.clear();
+  const double d = dpi();
+  // Containers before what they hold (the order the widgets were made in): a widget inherits
+  // its container's palette and font where it has none of its own, so when a container's
+  // change, the widgets inside take their control's again, later in the same pass.
+  for (Made& m : made_) {
+    if (!syncIfChanged(m, d)) continue;
+    const QList<QWidget*> inside = m.widget->findChildren<QWidget*>();
+    for (Made& other : made_)
+      if (inside.contains(other.widget)) other.shown.reset();
   }
   syncTimers();
   syncing_ = false;
+}
+
+bool FormView::syncIfChanged(Made& m, double dpi) {
+  const Control& c = *m.control;
+  const Control* was = m.shown && m.dpi == dpi ? &*m.shown : nullptr;
+  if (was != nullptr && *was == c) return false;
+  const bool restyled = syncControl(c, m.widget, was, dpi);
+  m.shown = c;
+  m.dpi = dpi;
+  lastSynced_.push_back(m.name);
+  // A container's first palette and font reach what it holds at their own first sync.
+  return restyled && was != nullptr;
+}
+
+void FormView::touched(const std::string& control) {
+  if (syncing_) return;
+  for (Made& m : made_)
+    if (m.name == control) m.shown.reset();
 }
 
 void FormView::syncWindow() {
@@ -302,8 +371,8 @@ void FormView::syncWindow() {
   if (want != isVisible()) setVisible(want);
 }
 
-void FormView::syncControl(const Control& c, QWidget* w) {
-  const double d = dpi();
+bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, double d) {
+  bool restyled = false;
   if (c.width > 0 && c.height > 0) {
     const QRect r(twipsToPixels(c.left, d), twipsToPixels(c.top, d), twipsToPixels(c.width, d),
                   twipsToPixels(c.height, d));
@@ -317,45 +386,51 @@ void FormView::syncControl(const Control& c, QWidget* w) {
   const QString tip = qs(c.tooltip);
   if (w->toolTip() != tip) w->setToolTip(tip);
 
-  // Colours and font.
-  QPalette pal = w->palette();
-  const QColor fore = qcolor(c.foreColor), back = qcolor(c.backColor);
-  // A disabled control keeps the style's greyed text, so that it looks disabled.
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    pal.setColor(group, QPalette::WindowText, fore);
-    pal.setColor(group, QPalette::ButtonText, fore);
-    pal.setColor(group, QPalette::Text, fore);
-  }
-  pal.setColor(QPalette::Window, back);
-  pal.setColor(QPalette::Button, back);
-  pal.setColor(QPalette::Base, back);
-  if (c.kind == Kind::Check && c.value == 2) {
-    // A greyed check box: a grey tick on a grey box, as the platform draws it.
+  // Colours and font, made again only when what they are made of has changed.
+  if (was == nullptr || was->foreColor != c.foreColor || was->backColor != c.backColor ||
+      was->value != c.value) {
+    QPalette pal = w->palette();
+    const QColor fore = qcolor(c.foreColor), back = qcolor(c.backColor);
+    // A disabled control keeps the style's greyed text, so that it looks disabled.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-      pal.setColor(group, QPalette::Text, QColor(128, 128, 128));
-      pal.setColor(group, QPalette::Base, QColor(224, 224, 224));
+      pal.setColor(group, QPalette::WindowText, fore);
+      pal.setColor(group, QPalette::ButtonText, fore);
+      pal.setColor(group, QPalette::Text, fore);
+    }
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::Button, back);
+    pal.setColor(QPalette::Base, back);
+    if (c.kind == Kind::Check && c.value == 2) {
+      // A greyed check box: a grey tick on a grey box, as the platform draws it.
+      for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::Text, QColor(128, 128, 128));
+        pal.setColor(group, QPalette::Base, QColor(224, 224, 224));
+      }
+    }
+    if (pal != w->palette()) {
+      w->setPalette(pal);
+      restyled = true;
     }
   }
-  if (pal != w->palette()) w->setPalette(pal);
   const bool fill = c.opaque && c.kind != Kind::Button;
   if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
-  QFont f = w->font();
-  double size = c.fontSize > 0 ? c.fontSize : f.pointSizeF();
-  if (c.kind == Kind::Button) {
-    // A caption wider than its button gets a smaller font rather than being cut.
-    QFont probe = f;
-    probe.setBold(c.fontBold);
-    const QString text = qs(c.caption);
-    while (size > 6) {
-      probe.setPointSizeF(size);
-      if (QFontMetrics(probe).horizontalAdvance(text) <= w->width() - 8) break;
-      size -= 0.5;
+  const bool isButton = c.kind == Kind::Button;
+  if (was == nullptr || was->fontSize != c.fontSize || was->fontBold != c.fontBold ||
+      (isButton && (was->caption != c.caption || was->width != c.width))) {
+    QFont f = w->font();
+    double size = c.fontSize > 0 ? c.fontSize : f.pointSizeF();
+    if (isButton) {
+      // A caption wider than its button gets a smaller font rather than being cut.
+      QFont probe = f;
+      probe.setBold(c.fontBold);
+      size = fittedSize(probe, size, qs(c.caption), w->width() - 8);
     }
-  }
-  if (f.pointSizeF() != size || f.bold() != c.fontBold) {
-    f.setPointSizeF(size);
-    f.setBold(c.fontBold);
-    w->setFont(f);
+    if (f.pointSizeF() != size || f.bold() != c.fontBold) {
+      f.setPointSizeF(size);
+      f.setBold(c.fontBold);
+      w->setFont(f);
+      restyled = true;
+    }
   }
 
   const QString caption = qs(c.caption);
@@ -449,10 +524,7 @@ void FormView::syncControl(const Control& c, QWidget* w) {
           c.mirrored && !path.isEmpty() ? QStringLiteral("mirrored:") + path : path;
       if (w->property(kPictureProperty).toString() != shown) {
         w->setProperty(kPictureProperty, shown);
-        QImage image;
-        if (!path.isEmpty()) image.load(path);
-        if (c.mirrored && !image.isNull()) image = image.mirrored(true, false);
-        l->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+        l->setPixmap(pictureOf(path, c.mirrored));
       }
       if (l->hasScaledContents() != c.stretch) l->setScaledContents(c.stretch);
     }
@@ -490,6 +562,7 @@ void FormView::syncControl(const Control& c, QWidget* w) {
     }
   }
   if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+  return restyled;
 }
 
 void FormView::syncTimers() {
@@ -528,6 +601,12 @@ void FormView::act(const std::function<void(Form&)>& action) {
     return;
   }
   if (form_ != nullptr) showPopups();
+}
+
+void FormView::actOn(const std::string& control, const std::function<void(Form&)>& action) {
+  for (Made& m : made_)
+    if (m.name == control) m.shown.reset();
+  act(action);
 }
 
 void FormView::showPopups() {
@@ -717,9 +796,41 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 namespace myu::ui {
 
+CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {}
+
+CaptionLabel::~CaptionLabel() = default;
+
 void CaptionLabel::setSpreadLines(bool on) {
   spread_ = on;
   update();
+}
+
+void CaptionLabel::layOut(double width) {
+  const bool wrap = wordWrap();
+  if (laidWidth_ == width && laidWrap_ == wrap && laidText_ == text() && laidFont_ == font())
+    return;
+  laidText_ = text();
+  laidFont_ = font();
+  laidWidth_ = width;
+  laidWrap_ = wrap;
+  ++layoutCount_;
+  QTextOption option;
+  option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+  // Every paragraph first: the spacing may depend on the number of lines.
+  layouts_.clear();
+  lineCount_ = 0;
+  for (const QString& para : laidText_.split(QLatin1Char('\n'))) {
+    auto layout = std::make_unique<QTextLayout>(para, laidFont_);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+      line.setLineWidth(width);
+      line.setPosition(QPointF(0, 0));
+    }
+    layout->endLayout();
+    lineCount_ += std::max(1, layout->lineCount());
+    layouts_.push_back(std::move(layout));
+  }
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
@@ -733,31 +844,15 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF fm(font());
   const double width = std::max(1, contentsRect().width());
-  QTextOption option;
-  option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-  // Lay every paragraph out first: the spacing may depend on the number of lines.
-  std::vector<std::unique_ptr<QTextLayout>> layouts;
-  int lineCount = 0;
-  for (const QString& para : text().split(QLatin1Char('\n'))) {
-    auto layout = std::make_unique<QTextLayout>(para, font());
-    layout->setTextOption(option);
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-      line.setLineWidth(width);
-      line.setPosition(QPointF(0, 0));
-    }
-    layout->endLayout();
-    lineCount += std::max(1, layout->lineCount());
-    layouts.push_back(std::move(layout));
-  }
+  layOut(width);
   double lineHeight =
       std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
-  if (spread_ && lineCount > 1)
+  if (spread_ && lineCount_ > 1)
     lineHeight = std::max(
         lineHeight,
-        std::min(fm.lineSpacing(), contentsRect().height() / static_cast<double>(lineCount)));
+        std::min(fm.lineSpacing(), contentsRect().height() / static_cast<double>(lineCount_)));
   double y = contentsRect().top();
-  for (const auto& layout : layouts) {
+  for (const auto& layout : layouts_) {
     if (layout->lineCount() == 0) y += lineHeight;
     for (int i = 0; i < layout->lineCount(); ++i) {
       const QTextLine line = layout->lineAt(i);

@@ -4,6 +4,12 @@
 // right clicks, typing, list choices, drops, key presses and the close box to the form
 // through UserInput.h. No game rule lives here.
 //
+// The core writes control fields directly, so the view keeps a copy of each control as its
+// widget last showed it and, at a sync, does the widget work only for the controls that differ
+// from their copy (after a timer tick typically one label or one picture). A widget the owner
+// has just used (typed in, clicked, chosen in) is brought back to its control in full at the
+// next sync, as is a widget inside a container whose palette or font has just changed.
+//
 // Pop-up menus: a control of kind "Menu" without a parent menu is a pop-up menu; its
 // elements are the "Menu" controls whose parent it is ("-" as caption: a separator). The
 // form asks for the pop-up by setting the menu control's value to 1 inside an event
@@ -18,6 +24,8 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +34,7 @@
 class QTimer;
 class QMenu;
 class QPainter;
+class QTextLayout;
 
 namespace myu::ui {
 
@@ -48,6 +57,9 @@ class FormView : public QWidget {
   void release();
   // Copies the form's control data onto the widgets (only what changed).
   void sync();
+  // The controls whose widgets the last sync() brought up to date: for tests, which check
+  // that a sync does only the work that changed.
+  const std::vector<std::string>& lastSynced() const { return lastSynced_; }
   QWidget* widget(const std::string& control) const;
   double dpi() const;
   // Outer window size in twips minus this gives the inside: the frame and the caption.
@@ -64,10 +76,21 @@ class FormView : public QWidget {
 
   // Runs an owner's action on the form, then lets every window catch up.
   void act(const std::function<void(Form&)>& action);
+  // The same for an action on the widget of that control, which the owner may have changed
+  // (a tick, a row, a text): that widget is brought back to its control in full afterwards.
+  void actOn(const std::string& control, const std::function<void(Form&)>& action);
+  // The owner changed that control's widget: the next sync brings it back in full.
+  void touched(const std::string& control);
 
  private:
   QWidget* makeWidget(const Control& c, QWidget* parent);
-  void syncControl(const Control& c, QWidget* w);
+  // Brings a widget up to its control. `was` is the control as the widget last showed it at
+  // the same dpi (nullptr: the widget is new or was touched; everything is applied). Returns
+  // true when the widget's palette or font changed, which the widgets inside it inherit.
+  bool syncControl(const Control& c, QWidget* w, const Control* was, double dpi);
+  struct Made;
+  // Syncs a control unless it equals its copy; records it in lastSynced_.
+  bool syncIfChanged(Made& m, double dpi);
   void syncWindow();
   void syncTimers();
   void showPopups();
@@ -76,8 +99,19 @@ class FormView : public QWidget {
   Form* form_;
   QtWindowHost& host_;
   std::map<std::string, QWidget*> widgets_;
+  // The widgets in the order they were made, every container before what it holds, each with
+  // its control (a form never removes one) and that control as the widget last showed it.
+  struct Made {
+    std::string name;
+    QWidget* widget;
+    const Control* control;
+    std::optional<Control> shown;
+    double dpi = 0;  // the dpi it was shown at
+  };
+  std::vector<Made> made_;
   std::map<std::string, QTimer*> timers_;
   std::map<QObject*, std::string> names_;
+  std::vector<std::string> lastSynced_;
   int acting_ = 0;  // the owner's actions (and pop-up menus) of this view now running
   bool released_ = false;
   bool placed_ = false;
@@ -88,20 +122,35 @@ class FormView : public QWidget {
 // A label whose lines sit closer than the font's own line spacing: Japanese fonts carry a
 // tall line height, and the game's labels are sized for two or three lines of 9-point text.
 // Each line keeps the label's horizontal alignment.
+// The text is laid out once and kept until the text, the font, the width or the wrapping
+// changes: a speech label over the pet's picture is painted again at every blink.
 class CaptionLabel : public QLabel {
   Q_OBJECT
 
  public:
-  using QLabel::QLabel;
+  explicit CaptionLabel(QWidget* parent = nullptr);
+  ~CaptionLabel() override;
   // Lines spread over the label's height (up to the font's own spacing) instead of sitting
   // close: for labels sized for their lines in a large font.
   void setSpreadLines(bool on);
+  // How many times the text has been laid out: for tests.
+  int layoutCount() const { return layoutCount_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void layOut(double width);
+
   bool spread_ = false;
+  // The layout of each paragraph, and what it was made for.
+  std::vector<std::unique_ptr<QTextLayout>> layouts_;
+  int lineCount_ = 0;
+  QString laidText_;
+  QFont laidFont_;
+  double laidWidth_ = -1;
+  bool laidWrap_ = false;
+  int layoutCount_ = 0;
 };
 
 // A widget painting a polygon given in twips. A per-form view may hand it a painter of its
