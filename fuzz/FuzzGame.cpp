@@ -94,6 +94,8 @@ void FuzzGame::makeGame() {
 
 FuzzGame::~FuzzGame() {
   game_.reset();
+  // MYURUKA_FUZZ_TRANSCRIPT=1 prints what the flow showed and did, to replay one input.
+  if (std::getenv("MYURUKA_FUZZ_TRANSCRIPT") != nullptr) std::fputs(out.str().c_str(), stderr);
   std::error_code ec;
   std::filesystem::remove_all(folder_, ec);
 }

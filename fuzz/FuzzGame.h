@@ -72,7 +72,7 @@ class FuzzGame {
   // A new game object on the same program folder: the program started again.
   void restart();
 
-  std::ostringstream out;  // the transcript, dropped
+  std::ostringstream out;  // the transcript (printed when MYURUKA_FUZZ_TRANSCRIPT is set)
   ScriptedDialogs dialogs{out};
   ScriptedClock clock;
   InputRandom random;
