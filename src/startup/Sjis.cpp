@@ -101,10 +101,14 @@ bool isSjisLeadByte(unsigned char c) {
 std::optional<std::string> toCp932(std::string_view utf8) {
   if (isAscii(utf8)) return std::string(utf8);
 #ifdef _WIN32
-  return convert(932, CP_UTF8, utf8);
+  auto bytes = convert(932, CP_UTF8, utf8);
 #else
-  return utf8ToCp932(utf8);
+  auto bytes = utf8ToCp932(utf8);
 #endif
+  // The converters take a few characters that come back as others ("〜" as "～", "¥" as "\",
+  // "−" as "－", language tags as nothing): those have no code-page-932 form either.
+  if (bytes && fromCp932(*bytes) != utf8) return std::nullopt;
+  return bytes;
 }
 
 std::optional<std::string> fromCp932(std::string_view bytes) {

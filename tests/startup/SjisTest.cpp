@@ -43,5 +43,21 @@ TEST(Cp932Descriptors, threadsConvertAtTheSameTimeWithoutMixingTheirTexts) {
   for (std::size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(wrong[i], 0) << texts[i];
 }
 
+// The converter takes these, but they would read back as other characters: a name typed
+// with one would be another name after the next start.
+TEST(Cp932OneWay, charactersThatWouldComeBackAsOthersAreRefused) {
+  const char* oneWay[] = {"〜", "¥", "−", "—", "¬", "¢", "£", "‖", "‾", "\xF3\xA0\x80\x81"};
+  for (const char* c : oneWay) {
+    EXPECT_FALSE(toCp932(c)) << c;
+    EXPECT_FALSE(fitsCp932(std::string("もふ") + c)) << c;
+  }
+  // Their code-page-932 look-alikes stay.
+  for (const char* c : {"～", "￥", "－", "―", "￢", "￠", "￡", "∥", "￣"}) {
+    auto bytes = toCp932(c);
+    ASSERT_TRUE(bytes) << c;
+    EXPECT_EQ(fromCp932(*bytes), std::optional<std::string>(c)) << c;
+  }
+}
+
 }  // namespace
 }  // namespace myu
