@@ -13,34 +13,59 @@ namespace myu {
 namespace {
 
 #ifndef _WIN32
-// One conversion through iconv; empty optional on an invalid or unconvertible sequence.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out;
-  std::vector<char> buf(in.size() * 4 + 16);
-  auto* inPtr = const_cast<char*>(in.data());
-  size_t inLeft = in.size();
-  bool ok = true;
-  while (inLeft > 0) {
-    char* outPtr = buf.data();
-    size_t outLeft = buf.size();
-    size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(buf.data(), buf.size() - outLeft);
-    if (r == static_cast<size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      ok = false;
-      break;
-    }
-    // glibc counts irreversible conversions; a character that was substituted is not ours.
-    if (r > 0) {
-      ok = false;
-      break;
-    }
+// One direction of conversion. Opening a descriptor loads the code tables and costs far more
+// than converting a name or a record, so each thread opens each direction once and resets
+// the descriptor's state before every use.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : to_(to), from_(from) {}
+  ~Converter() {
+    if (isOpen()) iconv_close(cd_);
   }
-  iconv_close(cd);
-  if (!ok) return std::nullopt;
-  return out;
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // The conversion; empty optional on an invalid or unconvertible sequence.
+  std::optional<std::string> operator()(std::string_view in) {
+    if (!isOpen()) cd_ = iconv_open(to_, from_);  // tried again while it fails
+    if (!isOpen()) return std::nullopt;
+    // A previous conversion that stopped on a bad sequence may have left a shift state.
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    std::vector<char> buf(in.size() * 4 + 16);
+    auto* inPtr = const_cast<char*>(in.data());
+    size_t inLeft = in.size();
+    while (inLeft > 0) {
+      char* outPtr = buf.data();
+      size_t outLeft = buf.size();
+      size_t r = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buf.data(), buf.size() - outLeft);
+      if (r == static_cast<size_t>(-1)) {
+        if (errno == E2BIG) continue;
+        return std::nullopt;
+      }
+      // glibc counts irreversible conversions; a character that was substituted is not ours.
+      if (r > 0) return std::nullopt;
+    }
+    return out;
+  }
+
+ private:
+  bool isOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  const char* to_;
+  const char* from_;
+  iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
+};
+
+std::optional<std::string> utf8ToCp932(std::string_view in) {
+  thread_local Converter c("CP932", "UTF-8");
+  return c(in);
+}
+
+std::optional<std::string> cp932ToUtf8(std::string_view in) {
+  thread_local Converter c("UTF-8", "CP932");
+  return c(in);
 }
 #else
 std::optional<std::string> convert(UINT to, UINT from, std::string_view in) {
@@ -76,10 +101,14 @@ bool isSjisLeadByte(unsigned char c) {
 std::optional<std::string> toCp932(std::string_view utf8) {
   if (isAscii(utf8)) return std::string(utf8);
 #ifdef _WIN32
-  return convert(932, CP_UTF8, utf8);
+  auto bytes = convert(932, CP_UTF8, utf8);
 #else
-  return convert("CP932", "UTF-8", utf8);
+  auto bytes = utf8ToCp932(utf8);
 #endif
+  // The converters take a few characters that come back as others ("〜" as "～", "¥" as "\",
+  // "−" as "－", language tags as nothing): those have no code-page-932 form either.
+  if (bytes && fromCp932(*bytes) != utf8) return std::nullopt;
+  return bytes;
 }
 
 std::optional<std::string> fromCp932(std::string_view bytes) {
@@ -87,7 +116,7 @@ std::optional<std::string> fromCp932(std::string_view bytes) {
 #ifdef _WIN32
   return convert(CP_UTF8, 932, bytes);
 #else
-  return convert("UTF-8", "CP932", bytes);
+  return cp932ToUtf8(bytes);
 #endif
 }
 
