@@ -118,16 +118,8 @@ std::pair<ControlArray, ControlArray> frmServe::addMedicineButtons() {
 }
 
 void frmServe::wireEvents() {
-  on(Drive1, Event::Click, [this](const EventArgs&) { Drive1_Change(); });
-  on(Drive1, Event::Change, [this](const EventArgs&) { Drive1_Change(); });
-  browser_.wireFolderList([this] { Dir1_Change(); });
-  on(File1, Event::Click, [this](const EventArgs&) {
-    Control& file = File1;
-    if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
-      file.text = file.items[static_cast<size_t>(file.listIndex)];
-    File1_Click();
-  });
-  on(File1, Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  browser_.wire({[this] { Drive1_Change(); }, [this] { Dir1_Change(); }, [this] { File1_Click(); },
+                 [this](const EventArgs& e) { File1_OLEDragDrop(e); }});
   on(List1, Event::Click, [this](const EventArgs&) { List1_Click(); });
   on(Command1, Event::Click, [this](const EventArgs&) { SPEND_ITEM(); });
   on(Command5, Event::Click, [this](const EventArgs&) { RYOURI(); });

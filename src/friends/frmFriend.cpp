@@ -182,16 +182,8 @@ void frmFriend::layOut() {
 }
 
 void frmFriend::wireEvents() {
-  on(Drive1, Event::Click, [this](const EventArgs&) { Drive1_Change(); });
-  on(Drive1, Event::Change, [this](const EventArgs&) { Drive1_Change(); });
-  browser_.wireFolderList([this] { Dir1_Change(); });
-  on(File1, Event::Click, [this](const EventArgs&) {
-    Control& file = File1;
-    if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
-      file.text = file.items[static_cast<size_t>(file.listIndex)];
-    File1_Click();
-  });
-  on(File1, Event::DragDrop, [this](const EventArgs& e) { File1_OLEDragDrop(e); });
+  browser_.wire({[this] { Drive1_Change(); }, [this] { Dir1_Change(); }, [this] { File1_Click(); },
+                 [this](const EventArgs& e) { File1_OLEDragDrop(e); }});
   on(btnYuigon, Event::Click, [this](const EventArgs&) { btnYuigon_Click(); });
   on(Command2, Event::Click, [this](const EventArgs&) { Command2_Click(); });
   on(battleStart, Event::Click, [this](const EventArgs&) { battleStart_Click(); });

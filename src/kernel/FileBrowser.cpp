@@ -131,8 +131,19 @@ std::vector<std::string> matchingFileNames(const fs::path& folder, const std::st
 
 // ---- the three lists ----
 
-void FileBrowser::wireFolderList(std::function<void()> onFolderChanged) {
-  onFolderChanged_ = std::move(onFolderChanged);
+void FileBrowser::wire(Handlers handlers) {
+  onFolderChanged_ = std::move(handlers.folderChanged);
+  auto driveChanged = std::move(handlers.driveChanged);
+  form_.on(drive_, Event::Click, [driveChanged](const EventArgs&) { driveChanged(); });
+  form_.on(drive_, Event::Change, [driveChanged](const EventArgs&) { driveChanged(); });
+  form_.on(file_, Event::Click,
+           [this, clicked = std::move(handlers.fileClicked)](const EventArgs&) {
+             Control& file = file_;
+             if (file.listIndex >= 0 && file.listIndex < static_cast<int>(file.items.size()))
+               file.text = file.items[static_cast<size_t>(file.listIndex)];
+             clicked();
+           });
+  form_.on(file_, Event::DragDrop, std::move(handlers.dropped));
   form_.on(dir_, Event::Click, [this](const EventArgs&) {
     Control& dir = dir_;
     if (dir.listIndex < 0 || dir.listIndex >= static_cast<int>(dir.items.size())) return;

@@ -44,7 +44,14 @@ class FileBrowser {
 
   // Wires the folder list: choosing an entry opens it, typing a path goes there. Each change
   // of folder then runs onFolderChanged (the form's Dir1_Change).
-  void wireFolderList(std::function<void()> onFolderChanged);
+  // Binds the three lists: a choice in the drive list runs driveChanged, each change of folder
+  // folderChanged (the form's Dir1_Change), a click on a file (its name put into the file
+  // list's text first) fileClicked, a drop onto the file list dropped.
+  struct Handlers {
+    std::function<void()> driveChanged, folderChanged, fileClicked;
+    std::function<void(const EventArgs&)> dropped;
+  };
+  void wire(Handlers handlers);
   // Fills the drive list with the places and shows the folder.
   void start(const std::string& folder);
   // Shows a folder in the folder list; false when it is not a folder.
