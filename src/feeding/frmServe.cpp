@@ -128,31 +128,6 @@ void frmServe::wireEvents() {
     on(potion[i], Event::Click, [this, i](const EventArgs&) { potionClick(i); });
     on(poison[i], Event::Click, [this, i](const EventArgs&) { poisonClick(i); });
   }
-
-  procedure("OPENDAT2", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    bool ok = OPENDAT2();
-    food_.close();
-    return ok ? std::to_string(nextRecord) : std::string("False");
-  });
-  procedure("BeforeEat", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    return std::to_string(BeforeEat());
-  });
-  procedure("AfterEat", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    return std::to_string(AfterEat());
-  });
-  procedure("SPEND_ITEM", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    SPEND_ITEM();
-    return std::nullopt;
-  });
-  procedure("RYOURI", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    RYOURI();
-    return std::nullopt;
-  });
-  procedure("setUpMedicines",
-            [this](const std::vector<std::string>&) -> std::optional<std::string> {
-              setUpMedicines();
-              return std::nullopt;
-            });
 }
 
 void frmServe::closeWindow() {

@@ -27,6 +27,7 @@ class frmServe : public Form {
   // Opens the chosen food file for records of 56 bytes and sets nextRecord. False after a
   // reported failure (no file chosen, the file gone, not a file).
   bool OPENDAT2();
+  void closeFood() { food_.close(); }
   // 1 serve, 0 refuse: the check against dishes made of birds.
   std::int16_t BeforeEat();
   // 1 when the window should close: reactions to special dishes.

@@ -128,37 +128,6 @@ void frmBattle::layOut() {
 
 void frmBattle::wireEvents() {
   on(Command1, Event::Click, [this](const EventArgs&) { Command1_Click(); });
-  auto flag = [](bool ok) -> std::optional<std::string> { return boolText(ok); };
-  procedure("Battle_INI", [this, flag](const std::vector<std::string>& a) {
-    BattleFoe foe;
-    foe.maxHp = argInt(a, 0);
-    foe.hp = argInt(a, 1);
-    foe.maxMp = argInt(a, 2);
-    foe.mp = argInt(a, 3);
-    foe.name = argText(a, 4);
-    foe.defense = argInt(a, 5);
-    foe.power = argInt(a, 6);
-    foe.wordCount = argInt(a, 7);
-    foe.relation = static_cast<std::int16_t>(argInt(a, 8));
-    foe.langPath = argText(a, 9).empty() ? std::string() : pathToUtf8(game_.file(argText(a, 9)));
-    foe.model = argText(a, 10);
-    if (a.size() > 11) foe.speed = argInt(a, 11);
-    return flag(Battle_INI(foe));
-  });
-  procedure("BtHantei", [this, flag](const std::vector<std::string>&) { return flag(BtHantei()); });
-  procedure("RemoveLine", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    RemoveLine();
-    return std::nullopt;
-  });
-  procedure("print_BT_Status",
-            [this, flag](const std::vector<std::string>&) { return flag(print_BT_Status()); });
-  procedure("DoBattle", [this, flag](const std::vector<std::string>&) { return flag(DoBattle()); });
-  procedure("Battle1", [this, flag](const std::vector<std::string>&) { return flag(Battle1()); });
-  procedure("AttackU", [this, flag](const std::vector<std::string>&) { return flag(AttackU()); });
-  procedure("AttackF", [this, flag](const std::vector<std::string>&) { return flag(AttackF()); });
-  procedure("Battle2", [this, flag](const std::vector<std::string>& a) {
-    return flag(Battle2(argInt(a, 0)));
-  });
 }
 
 bool frmBattle::Form_QueryUnload() {

@@ -188,24 +188,6 @@ void frmFriend::wireEvents() {
   on(Command2, Event::Click, [this](const EventArgs&) { Command2_Click(); });
   on(battleStart, Event::Click, [this](const EventArgs&) { battleStart_Click(); });
   on(Command1, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
-
-  auto flag = [](bool ok) -> std::optional<std::string> { return boolText(ok); };
-  procedure("FstatusPre",
-            [this, flag](const std::vector<std::string>&) { return flag(FstatusPre()); });
-  procedure("ChackPetType", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    return std::to_string(ChackPetType());
-  });
-  procedure("HyoujiSyokika", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    HyoujiSyokika();
-    return std::nullopt;
-  });
-  procedure("PutDatCopy", [this](const std::vector<std::string>& a) -> std::optional<std::string> {
-    return std::to_string(PutDatCopy(pathToUtf8(game_.file(argText(a, 0)))));
-  });
-  procedure("CopyDeadDat",
-            [this, flag](const std::vector<std::string>&) { return flag(CopyDeadDat()); });
-  procedure("PrpFriendForm",
-            [this, flag](const std::vector<std::string>&) { return flag(PrpFriendForm); });
 }
 
 void frmFriend::Form_Load() {

@@ -73,10 +73,6 @@ frmDendou::frmDendou(Game& g) : Form(g, kName) {
     });
   });
   on(exitBtn, Event::Click, [this](const EventArgs&) { game_.unload(*this); });
-  procedure("HYOUJI_D", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    HYOUJI_D();
-    return std::nullopt;
-  });
 }
 
 void frmDendou::Form_Load() {

@@ -240,40 +240,6 @@ void frmKivoMain::buildControls() {
       }
     });
   });
-
-  // Procedures for scripts.
-  procedure("ChangeSlidebar",
-            [this](const std::vector<std::string>&) -> std::optional<std::string> {
-              return ChangeSlidebar() ? "True" : "False";
-            });
-  // The window's fields: with an argument the field is set first.
-  auto field = [this](const char* name, auto getter, auto setter) {
-    procedure(name,
-              [getter, setter](const std::vector<std::string>& a) -> std::optional<std::string> {
-                std::int16_t v = 0;
-                if (!a.empty()) {
-                  auto [end, ec] = std::from_chars(a[0].data(), a[0].data() + a[0].size(), v);
-                  if (ec == std::errc() && end == a[0].data() + a[0].size()) setter(v);
-                }
-                return std::to_string(getter());
-              });
-  };
-  field(
-      "PrpWindowMode", [this] { return PrpWindowMode; },
-      [this](std::int16_t v) { PrpWindowMode = v; });
-  field(
-      "PrpMainForm", [this] { return PrpMainForm; }, [this](std::int16_t v) { PrpMainForm = v; });
-  field(
-      "menuType", [this] { return menuType; }, [this](std::int16_t v) { menuType = v; });
-  field(
-      "shownPose", [this] { return shownPose; }, [this](std::int16_t v) { shownPose = v; });
-  field(
-      "popupRequested", [this] { return popupRequested; },
-      [this](std::int16_t v) { popupRequested = v; });
-  procedure("Window_Mode", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    Window_Mode();
-    return std::nullopt;
-  });
 }
 
 // ---- lifecycle ----

@@ -189,13 +189,4 @@ bool Form::fireTimer(const std::string& name) {
   return true;
 }
 
-void Form::procedure(const std::string& name, Procedure proc) {
-  procedures_[name] = std::move(proc);
-}
-
-const Form::Procedure* Form::findProcedure(const std::string& name) const {
-  auto it = procedures_.find(name);
-  return it == procedures_.end() ? nullptr : &it->second;
-}
-
 }  // namespace myu

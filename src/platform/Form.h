@@ -1,5 +1,5 @@
 // Windows as core objects: a form holds its controls as plain data named as in the game's
-// design (Command5, fldMENU(2), Me), its timers, its event handlers and its procedures.
+// design (Command5, fldMENU(2), Me), its timers and its event handlers.
 // The Qt layer mirrors the data onto widgets; tests and scenarios read and drive it directly.
 //
 // A form's own code reaches its controls through typed members, so that the compiler checks
@@ -126,7 +126,6 @@ struct EventArgs {
 class Form {
  public:
   using Handler = std::function<void(const EventArgs&)>;
-  using Procedure = std::function<std::optional<std::string>(const std::vector<std::string>&)>;
 
   struct Timer {
     std::string name;
@@ -179,9 +178,6 @@ class Form {
   // One tick of a timer, if it is enabled and not already inside a tick.
   bool fireTimer(const std::string& name);
 
-  void procedure(const std::string& name, Procedure proc);
-  const Procedure* findProcedure(const std::string& name) const;
-
   // Lifecycle, driven by Game.
   virtual void Form_Load() {}
   // Return true to cancel the close.
@@ -210,7 +206,6 @@ class Form {
   std::vector<std::string> order_;
   std::map<std::string, Handler> handlers_;
   std::vector<std::unique_ptr<Timer>> timers_;
-  std::map<std::string, Procedure> procedures_;
 };
 
 // Splits "fldMENU(2)" into "fldMENU" and 2; a plain name gives index -1.

@@ -136,14 +136,6 @@ frmFirstProfile::frmFirstProfile(Game& g) : Form(g, kName) {
   Command1.backColor = rgb(255, 255, 192);
 
   on(Command1, Event::Click, [this](const EventArgs&) { Command1_Click(); });
-  procedure("ErrorChack1stProfile",
-            [this](const std::vector<std::string>&) -> std::optional<std::string> {
-              return ErrorChack1stProfile() ? "True" : "False";
-            });
-  procedure("WriteFirstProfile",
-            [this](const std::vector<std::string>&) -> std::optional<std::string> {
-              return std::to_string(WriteFirstProfile());
-            });
 }
 
 void frmFirstProfile::Form_Load() {

@@ -206,19 +206,6 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
   on(CopyCopy, Event::Click, [this](const EventArgs&) { CopyCopy_Click(); });
   on(fldRoyaltitle, Event::Click, [this](const EventArgs&) { fldRoyaltitle_Click(); });
   on(mail, Event::Change, [this](const EventArgs&) { mail_Change(); });
-
-  auto sub = [this](const char* name, void (frmStatus::*fn)()) {
-    procedure(name, [this, fn](const std::vector<std::string>&) -> std::optional<std::string> {
-      (this->*fn)();
-      return std::nullopt;
-    });
-  };
-  sub("writeStatusForm", &frmStatus::writeStatusForm);
-  sub("WritefldAlcohol", &frmStatus::WritefldAlcohol);
-  sub("WritefldJunk", &frmStatus::WritefldJunk);
-  sub("visibleBtnHantei", &frmStatus::visibleBtnHantei);
-  sub("TitleHantei", &frmStatus::TitleHantei);
-  sub("exPolygon", &frmStatus::exPolygon);
 }
 
 void frmStatus::Form_Load() {

@@ -88,18 +88,6 @@ frmLangEdit::frmLangEdit(Game& g) : Form(g, kName) {
   auto follow = [this](const EventArgs&) { selectRow(msgLangList.listIndex + 1); };
   on(msgLangList, Event::Click, follow);
   on(msgLangList, Event::MouseUp, follow);
-  procedure("ShowLangList", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    ShowLangList();
-    return std::nullopt;
-  });
-  procedure("Forget", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    Forget();
-    return std::nullopt;
-  });
-  procedure("SaveLangEdit", [this](const std::vector<std::string>&) -> std::optional<std::string> {
-    SaveLangEdit();
-    return std::nullopt;
-  });
 }
 
 void frmLangEdit::Form_Load() {

@@ -396,9 +396,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
       const auto* make = procedures_.findFormMaker(formName);
       Form& f = game().findForm(formName) == nullptr && make != nullptr ? (*make)(game())
                                                                         : formNamed(formName);
-      const Form::Procedure* p = f.findProcedure(name.substr(dot + 1));
+      const auto* p = procedures_.findIn(formName, name.substr(dot + 1));
       if (p == nullptr) throw BadLine("unknown procedure " + name);
-      result = (*p)(args);
+      result = (*p)(f, args);
     } else {
       const Proc* p = procedures_.find(name);
       if (p == nullptr) throw BadLine("unknown procedure " + name);

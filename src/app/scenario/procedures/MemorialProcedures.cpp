@@ -6,7 +6,17 @@
 
 namespace myu {
 
+namespace {
+
+// The window's own procedures ("call frmDendou.HYOUJI_D").
+void addHallProcedures(ProcedureRegistry& r) {
+  r.addSub(frmDendou::kName, "HYOUJI_D", &frmDendou::HYOUJI_D);
+}
+
+}  // namespace
+
 void registerMemorialProcedures(ProcedureRegistry& r) {
+  addHallProcedures(r);
   r.add("showDeathWindow", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
     showDeathWindow(g);
     return std::nullopt;

@@ -1,3 +1,4 @@
+#include <charconv>
 #include "app/scenario/procedures/Procedures.h"
 #include "events/mdlEvent.h"
 #include "events/mdlMischief.h"
@@ -8,7 +9,40 @@
 
 namespace myu {
 
+namespace {
+
+// The window's own procedures ("call frmKivoMain.Window_Mode").
+void addKivoMainProcedures(ProcedureRegistry& r) {
+  const std::string w = frmKivoMain::kName;
+  r.addIn<frmKivoMain>(w, "ChangeSlidebar",
+                       [](frmKivoMain& f, const ProcArgs&) -> std::optional<std::string> {
+                         return boolText(f.ChangeSlidebar());
+                       });
+  r.addSub(w, "Window_Mode", &frmKivoMain::Window_Mode);
+  // The window's fields: with an argument the field is set first.
+  auto field = [&r, &w](const char* name, auto member) {
+    r.addIn<frmKivoMain>(
+        w, name, [member](frmKivoMain& f, const ProcArgs& a) -> std::optional<std::string> {
+          auto& value = f.*member;
+          std::int16_t v = 0;
+          if (!a.empty()) {
+            auto [end, ec] = std::from_chars(a[0].data(), a[0].data() + a[0].size(), v);
+            if (ec == std::errc() && end == a[0].data() + a[0].size()) value = v;
+          }
+          return std::to_string(value);
+        });
+  };
+  field("PrpWindowMode", &frmKivoMain::PrpWindowMode);
+  field("PrpMainForm", &frmKivoMain::PrpMainForm);
+  field("menuType", &frmKivoMain::menuType);
+  field("shownPose", &frmKivoMain::shownPose);
+  field("popupRequested", &frmKivoMain::popupRequested);
+}
+
+}  // namespace
+
 void registerPetWindowProcedures(ProcedureRegistry& r) {
+  addKivoMainProcedures(r);
   for (auto [name, mischief] :
        {std::pair{"WinLOGOFF", &WinLOGOFF}, std::pair{"WinREBOOT", &WinREBOOT},
         std::pair{"WinSHUTDOWN", &WinSHUTDOWN}, std::pair{"WinFORCE", &WinFORCE}}) {

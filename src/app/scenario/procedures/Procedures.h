@@ -34,9 +34,31 @@ class ProcedureRegistry {
     return it == forms_.end() ? nullptr : &it->second;
   }
 
+  // A window's own procedure ("call frmServe.OPENDAT2"), called on the open window of type F.
+  using FormProc = std::function<std::optional<std::string>(Form&, const ProcArgs&)>;
+  template <class F, class Fn>
+  void addIn(const std::string& form, const std::string& name, Fn fn) {
+    formProcs_[form + "." + name] = [fn](Form& f, const ProcArgs& a) -> std::optional<std::string> {
+      return fn(dynamic_cast<F&>(f), a);
+    };
+  }
+  // A procedure of window F that returns nothing.
+  template <class F>
+  void addSub(const std::string& form, const std::string& name, void (F::*sub)()) {
+    addIn<F>(form, name, [sub](F& f, const ProcArgs&) -> std::optional<std::string> {
+      (f.*sub)();
+      return std::nullopt;
+    });
+  }
+  const FormProc* findIn(const std::string& form, const std::string& name) const {
+    auto it = formProcs_.find(form + "." + name);
+    return it == formProcs_.end() ? nullptr : &it->second;
+  }
+
  private:
   std::map<std::string, Proc> procs_;
   std::map<std::string, FormMaker> forms_;
+  std::map<std::string, FormProc> formProcs_;
 };
 
 // Each subsystem adds its procedures; registerAllProcedures calls them all.

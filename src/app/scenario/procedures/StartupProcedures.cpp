@@ -1,10 +1,29 @@
 #include "app/scenario/procedures/Procedures.h"
 #include "kernel/Game.h"
 #include "kernel/mdlMain.h"
+#include "startup/frmFirstProfile.h"
 
 namespace myu {
 
+namespace {
+
+// The window's own procedures ("call frmFirstProfile.WriteFirstProfile").
+void addFirstProfileProcedures(ProcedureRegistry& r) {
+  const std::string w = frmFirstProfile::kName;
+  r.addIn<frmFirstProfile>(w, "ErrorChack1stProfile",
+                           [](frmFirstProfile& f, const ProcArgs&) -> std::optional<std::string> {
+                             return boolText(f.ErrorChack1stProfile());
+                           });
+  r.addIn<frmFirstProfile>(w, "WriteFirstProfile",
+                           [](frmFirstProfile& f, const ProcArgs&) -> std::optional<std::string> {
+                             return std::to_string(f.WriteFirstProfile());
+                           });
+}
+
+}  // namespace
+
 void registerStartupProcedures(ProcedureRegistry& r) {
+  addFirstProfileProcedures(r);
   r.add("RandomBetween", [](Game& g, const ProcArgs& a) -> std::optional<std::string> {
     return std::to_string(RandomBetween(g, argInt(a, 0), argInt(a, 1)));
   });

@@ -6,7 +6,23 @@
 
 namespace myu {
 
+namespace {
+
+// The window's own procedures ("call frmStatus.TitleHantei").
+void addStatusFormProcedures(ProcedureRegistry& r) {
+  const std::string w = frmStatus::kName;
+  r.addSub(w, "writeStatusForm", &frmStatus::writeStatusForm);
+  r.addSub(w, "WritefldAlcohol", &frmStatus::WritefldAlcohol);
+  r.addSub(w, "WritefldJunk", &frmStatus::WritefldJunk);
+  r.addSub(w, "visibleBtnHantei", &frmStatus::visibleBtnHantei);
+  r.addSub(w, "TitleHantei", &frmStatus::TitleHantei);
+  r.addSub(w, "exPolygon", &frmStatus::exPolygon);
+}
+
+}  // namespace
+
 void registerStatusWindowProcedures(ProcedureRegistry& r) {
+  addStatusFormProcedures(r);
   r.add("showStatusWindow", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
     showStatusWindow(g);
     return std::nullopt;

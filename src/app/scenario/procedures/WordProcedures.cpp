@@ -1,10 +1,24 @@
 #include "app/scenario/procedures/Procedures.h"
+#include "words/LangForms.h"
 #include "words/LangSteps.h"
 #include "words/mdlLang.h"
 
 namespace myu {
 
+namespace {
+
+// The window's own procedures ("call frmLangEdit.Forget").
+void addLangEditProcedures(ProcedureRegistry& r) {
+  const std::string w = frmLangEdit::kName;
+  r.addSub(w, "ShowLangList", &frmLangEdit::ShowLangList);
+  r.addSub(w, "Forget", &frmLangEdit::Forget);
+  r.addSub(w, "SaveLangEdit", &frmLangEdit::SaveLangEdit);
+}
+
+}  // namespace
+
 void registerWordProcedures(ProcedureRegistry& r) {
+  addLangEditProcedures(r);
   r.add("InPutNewWord", [](Game& g, const ProcArgs&) -> std::optional<std::string> {
     InPutNewWord(g);
     return std::nullopt;
