@@ -410,8 +410,7 @@ bool frmBattle::Battle2(std::int32_t kind) {
     auto pauseEnds = [&] {
       game_.windows().waitResponsive(kWordPause);
       if (!closed) return false;
-      game_.lang1.close();
-      game_.lang3.close();
+      game_.closeWordFiles();
       return true;
     };
     for (std::size_t round = 0; round < 3; ++round) {
@@ -438,8 +437,7 @@ bool frmBattle::Battle2(std::int32_t kind) {
       ownPicture(17);
       friendPicture(17);
     }
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
     return true;
   });
 }

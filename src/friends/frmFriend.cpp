@@ -352,8 +352,7 @@ bool frmFriend::FstatusPre() {
     Command2.enabled = own >= 1 && own <= 999 && n >= 1;
 
     F_relation.caption = kRelationText[static_cast<std::size_t>(ChackPetType())];
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
     return true;
   });
 }
@@ -402,8 +401,7 @@ bool frmFriend::CopyDeadDat() {
     } else {
       game_.MsgBox(s.petName + "は、遺言を " + std::to_string(k) + "コ 伝承した。");
     }
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
     return true;
   });
 }
@@ -428,8 +426,7 @@ void frmFriend::Command2_Click() {
       game_.MsgBox(s.petName + "が知らない言葉を " + name + "から" + std::to_string(k) +
                    "コ 教えて貰ったようだ。");
     }
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
   });
 }
 

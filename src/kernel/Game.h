@@ -35,6 +35,11 @@ class Game {
   std::function<void(const std::string&)> errorLogObserver;
   RecordFile lang1;  // the own language file (handle 1)
   RecordFile lang3;  // another pet's language file (handle 3)
+  // Closes both language files, as the game does after each use of another pet's words.
+  void closeWordFiles() {
+    lang1.close();
+    lang3.close();
+  }
 
   // The program's version, from the project's one statement of it (CMakeLists.txt).
   static constexpr int kVersionMajor = MYURUKA_VERSION_MAJOR, kVersionMinor = MYURUKA_VERSION_MINOR,

@@ -18,6 +18,9 @@ struct GameState {
   std::string userName, userMail, userSex, userAge, userType;
   // Pet profile.
   std::string petName, petType, petModel;
+  // The save's PetName held bytes that are not code page 932 (read with the profile): the
+  // name would not come back byte for byte, and its words would be cut off from it.
+  bool petNameUnreadable = false;
   float petVer = 0;
   std::string deadType;
   // Status values.

@@ -189,11 +189,9 @@ bool frmDeaD::Form_QueryUnload() {
 // touched only after every record is written, and the save goes only once the will exists.
 bool frmDeaD::endOfLife() {
   GameState& s = game_.st;
-  game_.lang1.close();
-  game_.lang3.close();
+  game_.closeWordFiles();
   if (!WriteDeadPet(game_) || !WriteRoyalTitle(game_) || !WriteProtect(game_)) return false;
-  game_.lang1.close();
-  game_.lang3.close();
+  game_.closeWordFiles();
 
   std::error_code ec;
   const std::string langName = s.petName + ".dat";

@@ -4,6 +4,7 @@
 
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
+#include "platform/Sjis.h"
 
 namespace myu {
 namespace {
@@ -81,6 +82,8 @@ bool GetUserProfile(Game& g) {
         s.userType == "Error")
       return false;
     s.petName = text(g, f, "PETPROFILE", "PetName", "Error");
+    const auto nameBytes = g.ini.getBytes(f, "PETPROFILE", "PetName");
+    s.petNameUnreadable = nameBytes && !fromCp932(*nameBytes);
     for (int i = 0; i < kPersonalityCount; ++i)
       s.personality(i) = numWithin<std::int16_t>(g, f, "PETPROFILE", kTypeKey[i], 0, kShortLimit);
     // The personality type: the label of the one largest counter, "なし" when it is shared.

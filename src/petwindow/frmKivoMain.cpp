@@ -264,8 +264,7 @@ void frmKivoMain::Form_Activate() {
 bool frmKivoMain::Form_QueryUnload() {
   if (discard_ || game_.st.hp < 1) return false;
   if (fSave_UserData(game_, menuType)) {
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
     PrpMainForm = 0;
     return false;
   }

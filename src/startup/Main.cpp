@@ -6,7 +6,6 @@
 #include "persistence/mdliniFile.h"
 #include "petwindow/frmKivoMain.h"
 #include "platform/FileNames.h"
-#include "platform/Sjis.h"
 #include "startup/frmFirstProfile.h"
 
 namespace myu {
@@ -25,15 +24,13 @@ bool saveIsThere(Game& g) {
 // name that cannot name a file is told once; the pet then goes on without words.
 bool petNameKeepsItsWords(Game& g) {
   GameState& s = g.st;
-  if (auto bytes = g.ini.getBytes(g.userIni(), "PETPROFILE", "PetName")) {
-    if (!fromCp932(*bytes)) {
-      g.MsgBox(
-          "セーブファイルにあるペットの名前（PetName）に、読めない文字が入っています。\r\n"
-          "このまま続けると、覚えた言葉とはぐれてしまうので、ここで止めておきます。\r\n"
-          "名前を直してから、また起こしてね。",
-          mb::kExclamation, "ミュルカ");
-      return false;
-    }
+  if (s.petNameUnreadable) {
+    g.MsgBox(
+        "セーブファイルにあるペットの名前（PetName）に、読めない文字が入っています。\r\n"
+        "このまま続けると、覚えた言葉とはぐれてしまうので、ここで止めておきます。\r\n"
+        "名前を直してから、また起こしてね。",
+        mb::kExclamation, "ミュルカ");
+    return false;
   }
   if (!isUsableDataName(s.petName)) {
     g.MsgBox("ペットの名前『" + s.petName +

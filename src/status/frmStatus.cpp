@@ -392,8 +392,7 @@ void frmStatus::CopyCopy_Click() {
         mb::kCancel)
       return;
     const std::string desktop = CutAtNul(game_.services().shell->desktopFolder());
-    game_.lang1.close();
-    game_.lang3.close();
+    game_.closeWordFiles();
 
     const std::string langName = s.petName + ".dat";
     const std::string kvoName = s.userName + ".kvo";
