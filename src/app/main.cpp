@@ -90,9 +90,9 @@ void copyMissing(const QString& from, const QString& to) {
 }
 
 QString programFolder() {
-  const QString exeDir = QCoreApplication::applicationDirPath();
+  QString exeDir = QCoreApplication::applicationDirPath();
   if (writable(exeDir)) return exeDir;
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(data);
   copyMissing(exeDir, data);
   return data;

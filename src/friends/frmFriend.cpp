@@ -382,7 +382,7 @@ std::int32_t frmFriend::PutDatCopy(const std::string& path) {
     std::int32_t copied = 0;
     game_.lang3.forEach(n, [&](std::int32_t, std::string_view bytes) {
       WordRecord r = WordRecord::unpack(bytes);
-      if (r.word.empty() || r.mean.empty() || known.count(r.word) != 0) return true;
+      if (r.word.empty() || r.mean.empty() || known.contains(r.word)) return true;
       copied = chk::add<std::int32_t>(copied, 1);
       game_.lang1.write(chk::add<std::int32_t>(m, copied), bytes);
       return m + copied < kMaxWords;

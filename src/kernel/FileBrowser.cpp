@@ -177,7 +177,7 @@ bool FileBrowser::showFolder(const std::string& path) {
   Control& dir = dir_;
   dir.path = pathToUtf8(p);
   dir.items.clear();
-  if (p.has_parent_path() && p.parent_path() != p) dir.items.push_back("..");
+  if (p.has_parent_path() && p.parent_path() != p) dir.items.emplace_back("..");
   for (auto& name : subfolderNames(p)) dir.items.push_back(name);
   dir.listIndex = -1;
   // The drive list follows: the place that holds the folder, if it is one of them.

@@ -181,8 +181,7 @@ bool frmDeaD::Form_QueryUnload() {
     for (auto* t : timers()) t->enabled = false;
     endOfLife();
   });
-  if (cancel) return true;
-  return false;
+  return cancel;
 }
 
 // The end-of-life steps. The pet's record is never lost: the save and the language file are

@@ -67,8 +67,7 @@ bool ChackProfile(Game& g) {
     if ((status.empty() || stored != status) && stored != kAnyStamp) return false;
     GetStringA(g, "PASSWORD", "PASSCODE2", kAnyStamp, stored, g.titleIni());
     const std::string titles = stampOrNone(titleStampValue, g.st);
-    if ((titles.empty() || stored != titles) && stored != kAnyStamp) return false;
-    return true;
+    return (!titles.empty() && stored == titles) || stored == kAnyStamp;
   });
 }
 

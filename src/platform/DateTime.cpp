@@ -94,7 +94,7 @@ std::int64_t DateTime::dayNumber() const {
 }
 
 std::int64_t DateTime::serialSeconds() const {
-  return dayNumber() * 86400 + hour * 3600 + minute * 60 + second;
+  return dayNumber() * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
 DateTime DateTime::fromSerialSeconds(std::int64_t seconds) {

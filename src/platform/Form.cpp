@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "platform/VbError.h"
@@ -96,6 +97,7 @@ Control& Form::add(Kind kind, const std::string& name, const Control& parent) {
 ControlArray Form::addArrayOf(Kind kind, const std::string& name, int count,
                               const std::string& parent, int first) {
   std::vector<Control*> elements;
+  elements.reserve(static_cast<std::size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i)
     elements.push_back(&addControl(kind, elementName(name, first + i), parent));
   return ControlArray(name, std::move(elements), first);
@@ -139,7 +141,7 @@ void Form::on(const std::string& control, Event event, Handler handler) {
 
 bool Form::hasHandler(const std::string& control, Event event) const {
   auto [base, index] = splitControlName(control);
-  return handlers_.count(base + "." + eventName(event)) > 0;
+  return handlers_.contains(base + "." + eventName(event));
 }
 
 bool Form::fire(const std::string& control, Event event, EventArgs args) {

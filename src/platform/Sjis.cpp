@@ -51,11 +51,15 @@ class Converter {
   }
 
  private:
-  bool isOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  // iconv_open's failure value is (iconv_t)-1.
+  static iconv_t failed() {
+    return reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
+  }
+  bool isOpen() const { return cd_ != failed(); }
 
   const char* to_;
   const char* from_;
-  iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
+  iconv_t cd_ = failed();
 };
 
 std::optional<std::string> utf8ToCp932(std::string_view in) {

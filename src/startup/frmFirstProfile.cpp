@@ -204,7 +204,7 @@ bool frmFirstProfile::ErrorChack1stProfile() {
     // The pet's name becomes the name of its word file.
     const std::string petName = trimBlanks(pet.text);
     if (!fitsCp932(petName) || !isSafeFileName(petName + ".dat") || petName.empty() ||
-        petName.find_first_of(".") == 0)
+        petName.find_first_of('.') == 0)
       return refuse(
           "その名前だと、おいらの言葉をしまっておけないよ…。" + crlf + "ほかの名前にしてよ。",
           Text4);

@@ -300,7 +300,8 @@ std::string CONDITIONsNOTATION(std::int32_t condition) {
                                                   "9↑ 元気汁あふれまくり",
                                                   "10↑ 青春を満喫中"};
   if (condition < -10 || condition > 10) return "?? もはやエラー";
-  return kTexts[static_cast<std::size_t>(condition + 10)];
+  const int row = condition + 10;
+  return kTexts[static_cast<std::size_t>(row)];
 }
 
 void CHANGEsCONDITION(Game& g) {

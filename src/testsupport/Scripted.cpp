@@ -49,7 +49,6 @@ int defaultAnswer(int style) {
     case mb::kOkCancel:
       return second ? mb::kCancel : mb::kOk;
     case mb::kYesNoCancel:
-      return second ? mb::kNo : mb::kYes;
     case mb::kYesNo:
       return second ? mb::kNo : mb::kYes;
     case mb::kCancelTryContinue:

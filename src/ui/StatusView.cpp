@@ -16,7 +16,7 @@ void StatusView::decorate(const Control& control, QWidget* widget) {
 
 void StatusView::paintRadar(QPainter& p, const QPolygon& points, const QSize& box) {
   p.setRenderHint(QPainter::Antialiasing, false);
-  const bool complete = points.size() >= 2 * kCorners;
+  const bool complete = points.size() >= qsizetype{2} * kCorners;
   if (complete) {
     // The outline octagon, then the values over it.
     p.setPen(QPen(QColor(80, 80, 80), 2));

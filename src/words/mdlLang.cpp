@@ -228,9 +228,11 @@ bool AnserWordMean(Game& g) {
       WordRecord r = WordRecord::unpack(g.lang1.read(i));
       if (r.rawWord.find(q) == std::string::npos) continue;
       m = r.mean;
-      s.answer1 =
-          box(g, "『" + q + "』は、『" + r.word + "』で、\r\nズバリ『" + m + "』っでしょう？",
-              mb::kYesNoCancel, kConfirm);
+      std::string question = "『" + q;
+      question += "』は、『" + r.word;
+      question += "』で、\r\nズバリ『" + m;
+      question += "』っでしょう？";
+      s.answer1 = box(g, question, mb::kYesNoCancel, kConfirm);
       if (s.answer1 == mb::kNo) {
         s.answer1 = box(g, "えっ、じゃぁ…");
         m.clear();

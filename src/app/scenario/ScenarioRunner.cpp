@@ -370,9 +370,9 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     for (size_t i = 1; i < w.size(); ++i) dialogs_.answers.push_back(static_cast<int>(num(i)));
   } else if (cmd == "input") {
     if (w.size() < 2) {
-      dialogs_.inputs.push_back(std::nullopt);
+      dialogs_.inputs.emplace_back();
     } else {
-      dialogs_.inputs.push_back(w[1]);
+      dialogs_.inputs.emplace_back(w[1]);
     }
   } else if (cmd == "auto") {
     dialogs_.autoMode = w[1] == "on";
@@ -388,7 +388,7 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
     // expectcall PROCEDURE ARG... RESULT: the call, failing the run when its result differs.
     const bool expecting = cmd == "expectcall";
     std::vector<std::string> args(w.begin() + 2, expecting ? w.end() - 1 : w.end());
-    std::string name = w[1];
+    const std::string& name = w[1];
     std::optional<std::string> result;
     auto dot = name.find('.');
     if (dot != std::string::npos) {
