@@ -50,4 +50,8 @@ if(MYURUKA_BUILD_UI AND EXISTS ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
     DEPENDS myuruka-mkpictures
     COMMENT "Painting the icon")
   add_custom_target(myuruka_icons ALL DEPENDS ${MYURUKA_ICON_PNGS} ${MYURUKA_ICON_SVG})
+
+  # Screenshots of a private display (docs/screenshots); built only when asked for.
+  add_executable(myuruka-screenshot EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/screenshot.cpp)
+  target_link_libraries(myuruka-screenshot PRIVATE myuruka_options Qt6::Gui)
 endif()
