@@ -1,5 +1,6 @@
 # The Debian package: scripts/package configures a build of its own with this and runs
-# cpack (the DEB generator) on it. The shared-library dependencies come from dpkg-shlibdeps;
+# cpack (the DEB generator) on it, with the program in /usr/games as Debian wants a game
+# (CMAKE_INSTALL_BINDIR=games; the data folder stays /usr/share/myuruka). The shared-library dependencies come from dpkg-shlibdeps;
 # what the program needs at run time that no library names is listed here.
 
 # What a Debian package carries beside the program: the changelog and the manual page,
@@ -30,14 +31,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # myuruka_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "ミュルカ developers <dev@myuruka.invalid>")
+# The extended description (CPack puts the summary above it and indents it).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "fluffy little bird that lives on your desktop
- A desktop virtual pet: the little bird Mofurino lives in a small window on
- your desktop and grows in real time. It gets hungry and happy, learns the
- words you teach it, eats the dishes you serve from food files, meets and
- fights your friends' pets, earns titles, and one day enters the hall of fame.
- .
- Every text the pet shows is Japanese.")
+    "A desktop virtual pet: the little bird Mofurino lives in a small window on
+your desktop and grows in real time. It gets hungry and happy, learns the
+words you teach it, eats the dishes you serve from food files, meets and
+fights your friends' pets, earns titles, and one day enters the hall of fame.
+
+Every text the pet shows is Japanese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # A Japanese font for every text.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-ipafont-gothic | fonts-vlgothic")
