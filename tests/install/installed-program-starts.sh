@@ -19,7 +19,7 @@ listing() { (cd "$prefix" && find . -printf '%y %m %p\n' | sort && find . -type 
                 sort -z | xargs -0 sha256sum); }
 listing >"$work/before"
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
@@ -61,11 +61,28 @@ if ! grep -q "\"$wanted\"" <<<"$class"; then
   fail=1
 fi
 
+# The profile: the age is typed into its box (the window's own pixels at 96 dpi: 15 twips
+# to a pixel), "よろしくね" is pressed until every answer is accepted, each refusal and the
+# last question answered with Return.
+pet="$work/home/data/myuruka"
+xdotool mousemove --window "$window" 160 92 click 1 key ctrl+a type 20
+for _ in $(seq 40); do
+  [ -s "$pet/user.ini" ] && [ -e "$pet/ごんべぇ.dat" ] && break
+  box=$(titled "確認ウインドウ")
+  if [ -n "$box" ]; then
+    xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+  elif [ -n "$(titled "はじめましてだね。")" ]; then
+    xdotool mousemove --window "$window" 320 208 click 1 2>/dev/null || true
+  fi
+  sleep 0.5
+done
+[ -s "$pet/user.ini" ] || { echo "the pet's user.ini is not in $pet"; fail=1; }
+[ -e "$pet/ごんべぇ.dat" ] || { echo "the pet's language file is not in $pet"; fail=1; }
+
 kill "$program"
 wait "$program" 2>/dev/null || true
 program=""
 
-pet="$work/home/data/myuruka"
 [ -d "$pet" ] || { echo "no pet folder $pet"; fail=1; }
 krp=$(find "$prefix/share/myuruka" -maxdepth 1 -name '*.krp' | wc -l)
 copied=$(find "$pet" -maxdepth 1 -name '*.krp' 2>/dev/null | wc -l)
