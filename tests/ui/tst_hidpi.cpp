@@ -24,8 +24,10 @@ class frmProbe : public Form {
     me().width = 3000;
     me().height = 3000;
     place(Picture1, 0, 0, 1500, 1500);  // 100 × 100 pixels
+    place(imgIcon[0], 0, 0, 480, 480).visible = false;
   }
   Control& Picture1 = add(Kind::Picture, "Picture1");
+  ControlArray imgIcon = addArray(Kind::Image, "imgIcon", 1);
 };
 
 // A picture of w × h pixels: `left` on the left half, `right` on the right, with one
@@ -107,6 +109,25 @@ class HiDpiTest : public QObject {
     QCOMPARE(shown.pixelColor(72, 20), right);
     // The twin's single device pixel at the top left is drawn as one device pixel.
     QCOMPARE(shown.pixelColor(0, 0) == QColor(255, 0, 255), sharpDot);
+  }
+
+  // A cursor picture of 32 × 32 with a twin of 64 × 64: the cursor is the twin, at 32 × 32.
+  void aCursorComesFromItsTwin() {
+    const QString path = dir_.filePath(QStringLiteral("cursor.bmp"));
+    paint(path, 32, 32, QColor(255, 0, 255), QColor(255, 200, 40), QColor(255, 0, 255));
+    paint(dir_.filePath(QStringLiteral("cursor@2x.bmp")), 64, 64, QColor(255, 0, 255),
+          QColor(40, 200, 255), QColor(255, 0, 255));
+    frmProbe& f = game_->form<frmProbe>();
+    game_->show(f);
+    f.imgIcon[0].picture = path.toStdString();
+    f.Picture1.cursor = 0;
+    host_->syncAll();
+    const QCursor cursor = host_->viewOf(f)->widget("Picture1")->cursor();
+    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+    const QPixmap pm = cursor.pixmap();
+    QCOMPARE(pm.devicePixelRatio(), 2.0);
+    QCOMPARE(pm.deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE(pm.toImage().pixelColor(48, 10), QColor(40, 200, 255));
   }
 };
 
