@@ -2,21 +2,27 @@
 // bird モフリーノ in every pose 0..19, two frames each ("a" and "b"), its lavender sister
 // species フワリーノ in the poses a friend's pet shows in the friends and battle windows,
 // the pet of other species, and the funeral background. Everything is painted here;
-// nothing is copied.
+// nothing is copied. Every picture is painted twice: NAME.bmp at the size the game lays out and
+// NAME@2x.bmp at twice that size for HiDPI screens. With --icons it paints the program's
+// icon instead, into an icon theme's folders.
 //
 //   mkpictures <folder>
+//   mkpictures --icons <folder>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -761,10 +767,11 @@ void drawOther(QPainter& p, int frame) {
 }
 
 // The funeral background: dusk sky, stars, a hill with a small grave and flowers.
-QImage drawEnding() {
-  QImage img(600, 400, QImage::Format_RGB32);
+QImage drawEnding(int scale) {
+  QImage img(600 * scale, 400 * scale, QImage::Format_RGB32);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  if (scale != 1) p.scale(scale, scale);
   QLinearGradient sky(0, 0, 0, 400);
   sky.setColorAt(0, QColor(18, 22, 60));
   sky.setColorAt(0.55, QColor(80, 60, 120));
@@ -812,12 +819,9 @@ QImage drawEnding() {
   return img;
 }
 
-// The splash window's logo: the bird, happy, in a pastel circle.
-QImage drawLogo() {
-  QImage img(121, 121, QImage::Format_RGB32);
-  img.fill(QColor(255, 255, 255));
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+// The bird, happy, in a pastel circle, in a square of 121 × 121: the splash window's logo and
+// the program's icon.
+void drawBadge(QPainter& p) {
   QRadialGradient g(QPointF(60, 56), 62);
   g.setColorAt(0, QColor(255, 244, 214));
   g.setColorAt(1, QColor(255, 206, 214));
@@ -832,15 +836,26 @@ QImage drawLogo() {
   L.blush = true;
   L.wings = Look::Out;
   drawBird(p, QPointF(kW / 2.0, 58), L);
+}
+
+// The splash window's logo.
+QImage drawLogo(int scale) {
+  QImage img(121 * scale, 121 * scale, QImage::Format_RGB32);
+  img.fill(QColor(255, 255, 255));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (scale != 1) p.scale(scale, scale);
+  drawBadge(p);
   return img;
 }
 
 // The picture that opens the help page: a small sign with a question mark.
-QImage drawHelpSign() {
-  QImage img(121, 60, QImage::Format_RGB32);
+QImage drawHelpSign(int scale) {
+  QImage img(121 * scale, 60 * scale, QImage::Format_RGB32);
   img.fill(QColor(255, 255, 255));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  if (scale != 1) p.scale(scale, scale);
   p.setPen(QPen(QColor(200, 120, 140), 2));
   p.setBrush(QColor(255, 236, 240));
   p.drawRoundedRect(QRectF(3, 6, 115, 48), 12, 12);
@@ -853,11 +868,12 @@ QImage drawHelpSign() {
 }
 
 // The three cursors of a poke, on magenta (the view makes that colour see-through).
-QImage drawCursor(int n) {
-  QImage img(32, 32, QImage::Format_RGB32);
+QImage drawCursor(int n, int scale) {
+  QImage img(32 * scale, 32 * scale, QImage::Format_RGB32);
   img.fill(QColor(255, 0, 255));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, false);
+  if (scale != 1) p.scale(scale, scale);
   if (n == 0) {  // a poking stick
     p.setPen(QPen(QColor(120, 70, 30), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(3, 3), QPointF(26, 26));
@@ -883,10 +899,227 @@ bool save(const QImage& img, const QString& path) {
   return true;
 }
 
-QImage canvas() {
-  QImage img(kW, kH, QImage::Format_RGB32);
+// A pet picture: the picture box on white, drawn by `paint` at 1× or 2×.
+QImage petPicture(int scale, const std::function<void(QPainter&)>& paint) {
+  QImage img(kW * scale, kH * scale, QImage::Format_RGB32);
   img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (scale != 1) p.scale(scale, scale);
+  paint(p);
+  p.end();
   return img;
+}
+
+// A paint device that writes what is painted on it as SVG: the icon's scalable form comes from
+// the very strokes that paint its bitmaps. It knows what the badge uses: paths, polygons and
+// lines (ellipses and arcs reach it as paths), solid colours and radial and linear gradients.
+class SvgEngine final : public QPaintEngine {
+ public:
+  SvgEngine() : QPaintEngine(AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  Type type() const override { return User; }
+  void updateState(const QPaintEngineState& state) override {
+    const auto dirty = state.state();
+    if (dirty & DirtyPen) pen_ = state.pen();
+    if (dirty & DirtyBrush) brush_ = state.brush();
+    if (dirty & DirtyTransform) transform_ = state.transform();
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPath(const QPainterPath& path) override { element(path, true); }
+  void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+    QPainterPath path;
+    path.moveTo(points[0]);
+    for (int i = 1; i < count; ++i) path.lineTo(points[i]);
+    if (mode != PolylineMode) path.closeSubpath();
+    element(path, mode != PolylineMode);
+  }
+  QString svg(int width, int height) const {
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+               "viewBox=\"0 0 %1 %2\">\n<defs>\n%3</defs>\n%4</svg>\n")
+        .arg(width)
+        .arg(height)
+        .arg(defs_, body_);
+  }
+
+ private:
+  static QString num(double v) { return QString::number(v, 'g', 6); }
+  static QString colour(const QColor& c) { return c.name(QColor::HexRgb); }
+  // A fill or stroke: a colour with its opacity, or a gradient written into the definitions.
+  QString paint(const QBrush& brush, const QString& what) {
+    const QGradient* g = brush.gradient();
+    if (g == nullptr) {
+      QString out = QStringLiteral(" %1=\"%2\"").arg(what, colour(brush.color()));
+      if (brush.color().alpha() != 255)
+        out += QStringLiteral(" %1-opacity=\"%2\"").arg(what, num(brush.color().alphaF()));
+      return out;
+    }
+    const QString id = QStringLiteral("g%1").arg(++gradients_);
+    if (g->type() == QGradient::RadialGradient) {
+      const auto* r = static_cast<const QRadialGradient*>(g);
+      defs_ += QStringLiteral(
+                   "<radialGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                   "cx=\"%2\" cy=\"%3\" r=\"%4\" fx=\"%5\" fy=\"%6\">\n")
+                   .arg(id, num(r->center().x()), num(r->center().y()), num(r->radius()),
+                        num(r->focalPoint().x()), num(r->focalPoint().y()));
+    } else {
+      const auto* l = static_cast<const QLinearGradient*>(g);
+      defs_ += QStringLiteral(
+                   "<linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                   "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">\n")
+                   .arg(id, num(l->start().x()), num(l->start().y()), num(l->finalStop().x()),
+                        num(l->finalStop().y()));
+    }
+    for (const auto& [at, c] : g->stops()) {
+      defs_ += QStringLiteral("  <stop offset=\"%1\" stop-color=\"%2\"").arg(num(at), colour(c));
+      if (c.alpha() != 255) defs_ += QStringLiteral(" stop-opacity=\"%1\"").arg(num(c.alphaF()));
+      defs_ += QStringLiteral("/>\n");
+    }
+    defs_ += g->type() == QGradient::RadialGradient ? QStringLiteral("</radialGradient>\n")
+                                                    : QStringLiteral("</linearGradient>\n");
+    return QStringLiteral(" %1=\"url(#%2)\"").arg(what, id);
+  }
+  void element(const QPainterPath& path, bool fillable) {
+    QString d;
+    for (int i = 0; i < path.elementCount(); ++i) {
+      const auto e = path.elementAt(i);
+      if (e.isMoveTo()) {
+        d += QStringLiteral("M%1 %2").arg(num(e.x), num(e.y));
+      } else if (e.isLineTo()) {
+        d += QStringLiteral("L%1 %2").arg(num(e.x), num(e.y));
+      } else if (e.isCurveTo()) {
+        const auto c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
+        d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
+                 .arg(num(e.x), num(e.y), num(c2.x), num(c2.y), num(to.x), num(to.y));
+        i += 2;
+      }
+    }
+    const QTransform& t = transform_;
+    QString out = QStringLiteral("<path d=\"%1\"").arg(d);
+    if (!t.isIdentity())
+      out += QStringLiteral(" transform=\"matrix(%1 %2 %3 %4 %5 %6)\"")
+                 .arg(num(t.m11()), num(t.m12()), num(t.m21()), num(t.m22()), num(t.dx()),
+                      num(t.dy()));
+    out += fillable && brush_.style() != Qt::NoBrush ? paint(brush_, QStringLiteral("fill"))
+                                                     : QStringLiteral(" fill=\"none\"");
+    if (pen_.style() != Qt::NoPen) {
+      out += paint(pen_.brush(), QStringLiteral("stroke"));
+      out += QStringLiteral(" stroke-width=\"%1\"").arg(num(pen_.widthF()));
+      if (pen_.capStyle() == Qt::RoundCap) out += QStringLiteral(" stroke-linecap=\"round\"");
+      if (pen_.capStyle() == Qt::SquareCap) out += QStringLiteral(" stroke-linecap=\"square\"");
+    }
+    body_ += out + QStringLiteral("/>\n");
+  }
+
+  QPen pen_;
+  QBrush brush_;
+  QTransform transform_;
+  QString defs_, body_;
+  int gradients_ = 0;
+};
+
+class SvgDevice final : public QPaintDevice {
+ public:
+  SvgDevice(int width, int height) : width_(width), height_(height) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+  QString svg() const { return engine_.svg(width_, height_); }
+
+ protected:
+  int metric(PaintDeviceMetric m) const override {
+    switch (m) {
+      case PdmWidth:
+        return width_;
+      case PdmHeight:
+        return height_;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 96;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      default:
+        return QPaintDevice::metric(m);
+    }
+  }
+
+ private:
+  int width_, height_;
+  mutable SvgEngine engine_;
+};
+
+// The program's icon: the badge of the splash window on a transparent ground, as PNG in the
+// sizes of an icon theme and as SVG, laid out as an icon theme's folders:
+// <folder>/hicolor/NxN/apps/myuruka.png and <folder>/hicolor/scalable/apps/myuruka.svg.
+bool paintIcons(const QString& dir) {
+  bool ok = true;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 121.0, size / 121.0);
+    drawBadge(p);
+    p.end();
+    const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(dir).arg(size);
+    QDir().mkpath(folder);
+    if (!img.save(folder + QStringLiteral("/myuruka.png"), "PNG")) {
+      std::fprintf(stderr, "mkpictures: cannot write %s/myuruka.png\n", qPrintable(folder));
+      ok = false;
+    }
+  }
+  SvgDevice device(121, 121);
+  QPainter p(&device);
+  p.setRenderHint(QPainter::Antialiasing);
+  drawBadge(p);
+  p.end();
+  const QString folder = dir + QStringLiteral("/hicolor/scalable/apps");
+  QDir().mkpath(folder);
+  QFile file(folder + QStringLiteral("/myuruka.svg"));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      file.write(device.svg().toUtf8()) < 0) {
+    std::fprintf(stderr, "mkpictures: cannot write %s\n", qPrintable(file.fileName()));
+    ok = false;
+  }
+  return ok;
+}
+
+// Every picture at one scale: NAME.bmp at 1×, the size the game lays out, NAME@2x.bmp at 2×
+// for a screen of two device pixels to a pixel.
+bool paintAll(const QString& dir, int scale) {
+  const QString at = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+  const auto name = [&dir, &at](const QString& stem) {
+    return dir + QLatin1Char('/') + stem + at + QStringLiteral(".bmp");
+  };
+  const auto frameName = [](int frame) { return QLatin1Char(frame ? 'b' : 'a'); };
+  bool ok = true;
+  for (int pose = 0; pose < 20; ++pose) {
+    for (int frame = 0; frame < 2; ++frame) {
+      const QImage img = petPicture(scale, [&](QPainter& p) { drawPose(p, pose, frame); });
+      ok = save(img, name(QStringLiteral("Mof_IMG_%1%2").arg(pose).arg(frameName(frame)))) && ok;
+    }
+  }
+  for (int pose : kFuwaPoses) {
+    for (int frame = 0; frame < 2; ++frame) {
+      const QImage img = petPicture(scale, [&](QPainter& p) { drawFuwa(p, pose, frame); });
+      ok = save(img, name(QStringLiteral("Fwa_IMG_%1%2").arg(pose).arg(frameName(frame)))) && ok;
+    }
+  }
+  for (int frame = 0; frame < 2; ++frame) {
+    const QImage img = petPicture(scale, [&](QPainter& p) { drawOther(p, frame); });
+    ok = save(img, name(QStringLiteral("Oth_IMG_0%1").arg(frameName(frame)))) && ok;
+  }
+  ok = save(drawEnding(scale), name(QStringLiteral("ending"))) && ok;
+  ok = save(drawLogo(scale), name(QStringLiteral("Splash_Logo"))) && ok;
+  ok = save(drawHelpSign(scale), name(QStringLiteral("Splash_Help"))) && ok;
+  for (int n = 0; n < 3; ++n)
+    ok = save(drawCursor(n, scale), name(QStringLiteral("Mof_CUR_%1").arg(n))) && ok;
+  return ok;
 }
 
 }  // namespace
@@ -894,49 +1127,14 @@ QImage canvas() {
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: mkpictures <folder>\n");
+  const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: mkpictures <folder> | mkpictures --icons <folder>\n");
     return 2;
   }
-  const QString dir = QString::fromLocal8Bit(argv[1]);
+  const QString dir = QString::fromLocal8Bit(argv[argc - 1]);
   QDir().mkpath(dir);
-  bool ok = true;
-  for (int pose = 0; pose < 20; ++pose) {
-    for (int frame = 0; frame < 2; ++frame) {
-      QImage img = canvas();
-      QPainter p(&img);
-      p.setRenderHint(QPainter::Antialiasing);
-      drawPose(p, pose, frame);
-      p.end();
-      ok = save(img,
-                QStringLiteral("%1/Mof_IMG_%2%3.bmp").arg(dir).arg(pose).arg(frame ? 'b' : 'a')) &&
-           ok;
-    }
-  }
-  for (int pose : kFuwaPoses) {
-    for (int frame = 0; frame < 2; ++frame) {
-      QImage img = canvas();
-      QPainter p(&img);
-      p.setRenderHint(QPainter::Antialiasing);
-      drawFuwa(p, pose, frame);
-      p.end();
-      ok = save(img,
-                QStringLiteral("%1/Fwa_IMG_%2%3.bmp").arg(dir).arg(pose).arg(frame ? 'b' : 'a')) &&
-           ok;
-    }
-  }
-  for (int frame = 0; frame < 2; ++frame) {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawOther(p, frame);
-    p.end();
-    ok = save(img, QStringLiteral("%1/Oth_IMG_0%2.bmp").arg(dir).arg(frame ? 'b' : 'a')) && ok;
-  }
-  ok = save(drawEnding(), dir + QStringLiteral("/ending.bmp")) && ok;
-  ok = save(drawLogo(), dir + QStringLiteral("/Splash_Logo.bmp")) && ok;
-  ok = save(drawHelpSign(), dir + QStringLiteral("/Splash_Help.bmp")) && ok;
-  for (int n = 0; n < 3; ++n)
-    ok = save(drawCursor(n), QStringLiteral("%1/Mof_CUR_%2.bmp").arg(dir).arg(n)) && ok;
+  if (icons) return paintIcons(dir) ? 0 : 1;
+  const bool ok = paintAll(dir, 1) && paintAll(dir, 2);
   return ok ? 0 : 1;
 }

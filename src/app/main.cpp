@@ -1,18 +1,16 @@
-// The program: the Qt services, the game object, the start-up sequence, then the event loop
-// until the last window has gone.
+// The program: the command line, the Qt services, the game object, the start-up sequence,
+// then the event loop until the last window has gone.
 //
-// The program folder is the folder of the executable. When that folder cannot be written
-// (an installed copy), the program works in the user's data folder instead and first copies
-// into it what the executable folder holds (Img, the help page, the notes, food files) and
-// it does not have yet.
+// Which folder holds what is said in kernel/ProgramFolders.h: run from its own folder (the
+// build's program folder) the program keeps everything beside the executable; installed, it
+// reads its data from PREFIX/share/myuruka and keeps the pet in the user's data folder.
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QByteArray>
+#include <QIcon>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -69,38 +67,50 @@ class QtSession final : public Session {
 
 namespace {
 
-bool writable(const QString& folder) {
-  QTemporaryFile probe(folder + QStringLiteral("/.myuruka-probe-XXXXXX"));
-  return probe.open();
-}
+// Where an installed copy's data folder lies, seen from the executable's folder (set by the
+// build from the install layout: "../share/myuruka").
+#ifndef MYURUKA_INSTALLED_DATA
+#define MYURUKA_INSTALLED_DATA "../share/myuruka"
+#endif
 
-// Copies the files of `from` that `to` lacks, keeping the subfolders; never the executable.
-void copyMissing(const QString& from, const QString& to) {
-  const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString source = it.next();
-    const QString rel = QDir(from).relativeFilePath(source);
-    if (rel == self) continue;
-    const QString target = to + QLatin1Char('/') + rel;
-    if (QFileInfo::exists(target)) continue;
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile::copy(source, target);
+#define MYURUKA_STR2(x) #x
+#define MYURUKA_STR(x) MYURUKA_STR2(x)
+constexpr const char* kVersionLine = "myuruka " MYURUKA_STR(MYURUKA_VERSION_MAJOR) "." MYURUKA_STR(
+    MYURUKA_VERSION_MINOR) "." MYURUKA_STR(MYURUKA_VERSION_PATCH) "\n";
+
+constexpr const char* kUsage =
+    "usage: myuruka [--version | --help]\n"
+    "  ミュルカ: a virtual pet that lives on your desktop.\n"
+    "  --version  print the version and exit\n"
+    "  --help     print this help and exit\n";
+
+// The command line, read before anything needs a display: the exit status when the program
+// ends here, -1 when it goes on to start the pet.
+int commandLine(int argc, char* argv[]) {
+  if (argc < 2) return -1;
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::fputs(kVersionLine, stdout);
+    return 0;
   }
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  std::fprintf(stderr, "myuruka: unknown argument '%s'\n", argv[1]);
+  std::fputs(kUsage, stderr);
+  return 2;
 }
 
-QString programFolder() {
-  QString exeDir = QCoreApplication::applicationDirPath();
-  if (writable(exeDir)) return exeDir;
-  QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir().mkpath(data);
-  copyMissing(exeDir, data);
-  return data;
+std::filesystem::path fromQt(const QString& path) {
+  const QByteArray utf8 = path.toUtf8();
+  return myu::u8path(std::string(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const int status = commandLine(argc, argv); status >= 0) return status;
+
   // Under Wayland the pet cannot place its own window or stay on top; XWayland can.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr &&
       std::getenv("DISPLAY") != nullptr)
@@ -108,6 +118,18 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("myuruka"));
+  QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                          .arg(myu::Game::kVersionMajor)
+                                          .arg(myu::Game::kVersionMinor)
+                                          .arg(myu::Game::kVersionRevision));
+  // The menu entry is org.myuruka.Myuruka.desktop; the window's icon is the menu's, built into the
+  // program.
+  QApplication::setDesktopFileName(QStringLiteral("org.myuruka.Myuruka"));
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/myuruka.png").arg(size),
+                 QSize(size, size));
+  QApplication::setWindowIcon(icon);
   QApplication::setQuitOnLastWindowClosed(false);
   myu::ui::applyAppLook();
 
@@ -128,12 +150,16 @@ int main(int argc, char* argv[]) {
   services.session = &session;
   services.windows = &windows;
 
-  const QString folderName = programFolder();
-  myu::ui::QtInstanceLock instance(folderName);
+  const myu::ProgramFolders folders =
+      myu::programFolders(fromQt(QCoreApplication::applicationDirPath()), MYURUKA_INSTALLED_DATA,
+                          std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (std::string error; !myu::preparePetFolder(folders, error)) {
+    dialogs.msgBox(error, myu::mb::kCritical, "");
+    return 1;
+  }
+  myu::ui::QtInstanceLock instance(QString::fromStdString(myu::pathToUtf8(folders.pet)));
   services.instance = &instance;
-  const QByteArray folder = folderName.toUtf8();
-  myu::Game game(myu::u8path(std::string(folder.constData(), static_cast<size_t>(folder.size()))),
-                 services);
+  myu::Game game(folders, services);
   myu::Main(game);
   windows.syncAll();
   if (!windows.anyFormShown()) return 0;

@@ -14,12 +14,19 @@ std::string pathToUtf8(const std::filesystem::path& p) {
 }
 
 Game::Game(std::filesystem::path programFolder, Services services)
-    : folder_(std::move(programFolder)), services_(services) {}
+    : folder_(programFolder), dataFolder_(std::move(programFolder)), services_(services) {}
+
+Game::Game(ProgramFolders folders, Services services)
+    : folder_(std::move(folders.pet)), dataFolder_(std::move(folders.data)), services_(services) {}
 
 Game::~Game() = default;
 
 std::filesystem::path Game::file(const std::string& name) const {
   return folder_ / u8path(name);
+}
+
+std::filesystem::path Game::dataFile(const std::string& name) const {
+  return dataFolder_ / u8path(name);
 }
 
 int Game::MsgBox(const std::string& prompt, int style, const std::string& title) {

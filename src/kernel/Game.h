@@ -1,5 +1,6 @@
-// The running program: the game state record, the program folder, the INI store, the open
-// language files, the open windows and the platform services. One object, passed by
+// The running program: the game state record, its two folders (kernel/ProgramFolders.h says
+// which is which), the INI store, the open language files, the open windows and the platform
+// services. One object, passed by
 // reference; there are no globals.
 #pragma once
 
@@ -12,6 +13,7 @@
 
 #include "kernel/GameState.h"
 #include "kernel/PetWindowPort.h"
+#include "kernel/ProgramFolders.h"
 #include "platform/DateTime.h"
 #include "platform/Form.h"
 #include "platform/IniFile.h"
@@ -22,7 +24,9 @@ namespace myu {
 
 class Game {
  public:
+  // One program folder for everything, as a program run from its own folder has it.
   Game(std::filesystem::path programFolder, Services services);
+  Game(ProgramFolders folders, Services services);
   ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
@@ -45,9 +49,14 @@ class Game {
   static constexpr int kVersionMajor = MYURUKA_VERSION_MAJOR, kVersionMinor = MYURUKA_VERSION_MINOR,
                        kVersionRevision = MYURUKA_VERSION_PATCH;
 
+  // The pet folder: the pet's own files, read and written.
   const std::filesystem::path& folder() const { return folder_; }
-  // A file in the program folder; name is UTF-8.
+  // A file in the pet folder; name is UTF-8.
   std::filesystem::path file(const std::string& name) const;
+  // The data folder: the pictures, the help page, the notes, only ever read.
+  const std::filesystem::path& dataFolder() const { return dataFolder_; }
+  // A file in the data folder; name is UTF-8.
+  std::filesystem::path dataFile(const std::string& name) const;
   std::filesystem::path userIni() const { return file("user.ini"); }
   std::filesystem::path titleIni() const { return file("title.ini"); }
   std::filesystem::path deadIni() const { return file("dead.ini"); }
@@ -90,6 +99,7 @@ class Game {
 
  private:
   std::filesystem::path folder_;
+  std::filesystem::path dataFolder_;
   Services services_;
   DetachedPetWindow detached_;
   PetWindowPort* petWindow_ = &detached_;

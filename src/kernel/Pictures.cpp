@@ -46,7 +46,7 @@ bool listedExactly(const std::filesystem::path& folder, const std::filesystem::p
 
 std::optional<std::string> existingPicture(Game& g, const std::string& fileName) {
   std::error_code ec;
-  const auto folder = g.file("Img");
+  const auto folder = g.dataFile("Img");
   const auto wanted = u8path(fileName);
   const auto path = folder / wanted;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;

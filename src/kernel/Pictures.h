@@ -1,4 +1,5 @@
-// Pictures of pets: bitmap files in the Img folder, two per pose ("a" and "b").
+// Pictures of pets: bitmap files in the Img folder of the data folder, two per pose ("a" and
+// "b"), each with a twice-as-large twin NAME@2x.bmp that the views pick on a HiDPI screen.
 #pragma once
 
 #include <cstdint>

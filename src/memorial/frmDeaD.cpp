@@ -96,7 +96,7 @@ void frmDeaD::Form_Load() {
     me().height = kHeight + kFrameHeight;
     Control& pic = Picture1;
     std::error_code ec;
-    const auto background = game_.folder() / "Img" / "ending.bmp";
+    const auto background = game_.dataFolder() / "Img" / "ending.bmp";
     if (std::filesystem::is_regular_file(background, ec)) pic.picture = pathToUtf8(background);
 
     const GameState& s = game_.st;

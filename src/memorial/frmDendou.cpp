@@ -14,7 +14,7 @@ namespace myu {
 std::string hallPicturePath(Game& g, const std::string& model) {
   std::string prefix = "Oth";
   Select_Fpet_IMG(g, model, prefix);
-  const auto file = g.folder() / "Img" / (prefix + "_IMG_0a.bmp");
+  const auto file = g.dataFolder() / "Img" / (prefix + "_IMG_0a.bmp");
   std::error_code ec;
   // The directory search must give back exactly this name, letter case included.
   if (!std::filesystem::is_regular_file(file, ec)) return {};

@@ -634,8 +634,8 @@ void frmKivoMain::Command6_Click() {
 }
 
 void frmKivoMain::openHelp() {
-  int rc = game_.services().shell->open(pathToUtf8(game_.file("お助けぺーじ.html")),
-                                        pathToUtf8(game_.folder()));
+  int rc = game_.services().shell->open(pathToUtf8(game_.dataFile("お助けぺーじ.html")),
+                                        pathToUtf8(game_.dataFolder()));
   if (rc <= 32)
     game_.st.answer2 = static_cast<std::int16_t>(
         game_.MsgBox("ミュルカヘルプファイルを開けません。\r\nエラー番号：" + std::to_string(rc),

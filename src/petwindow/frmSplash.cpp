@@ -30,9 +30,9 @@ frmSplash::frmSplash(Game& g) : Form(g, kName) {
   Image1.cursor = 0;
 
   // Pictures of our own, when they are installed.
-  if (auto p = game_.file("Img/Splash_Logo.bmp"); std::filesystem::is_regular_file(p))
+  if (auto p = game_.dataFile("Img/Splash_Logo.bmp"); std::filesystem::is_regular_file(p))
     imgLogo.picture = pathToUtf8(p);
-  if (auto p = game_.file("Img/Splash_Help.bmp"); std::filesystem::is_regular_file(p))
+  if (auto p = game_.dataFile("Img/Splash_Help.bmp"); std::filesystem::is_regular_file(p))
     Image1.picture = pathToUtf8(p);
 
   Timer1.enabled = true;
@@ -61,8 +61,8 @@ void frmSplash::closeWindow() {
 
 void frmSplash::Image1_Click() {
   guarded(game_, "frmSplash/Image1_Click ", [&] {
-    int rc = game_.services().shell->open(pathToUtf8(game_.file("お助けぺーじ.html")),
-                                          pathToUtf8(game_.folder()));
+    int rc = game_.services().shell->open(pathToUtf8(game_.dataFile("お助けぺーじ.html")),
+                                          pathToUtf8(game_.dataFolder()));
     if (rc <= 32)
       game_.st.answer2 = static_cast<std::int16_t>(
           game_.MsgBox("ミュルカヘルプファイルを開けません。\r\nエラー番号：" + std::to_string(rc),

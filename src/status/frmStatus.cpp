@@ -439,8 +439,8 @@ void frmStatus::CopyCopy_Click() {
     if (game_.MsgBox("分身をディスクトップに作りました。\r\n"
                      "友達に分身ファイルを送る時についての注意事項を読みますか？",
                      mb::kYesNo) == mb::kYes) {
-      const int result = game_.services().shell->open(pathToUtf8(game_.file("注意事項.txt")),
-                                                      pathToUtf8(game_.folder()));
+      const int result = game_.services().shell->open(pathToUtf8(game_.dataFile("注意事項.txt")),
+                                                      pathToUtf8(game_.dataFolder()));
       if (result <= 32)
         game_.MsgBox("指定されたファイルを開けません。\r\nエラー番号：" + std::to_string(result));
     }

@@ -72,18 +72,34 @@ QStringList toQStringList(const std::vector<std::string>& items) {
 const char* kPictureProperty = "myuPicture";
 const char* kCursorProperty = "myuCursor";
 
+// The file to draw for a picture on a screen of `ratio` device pixels to a pixel: on a HiDPI
+// screen its twin painted at twice the size, NAME@2x.ext, when there is one (the name Qt's
+// own icons and images use for it), else the file itself.
+QString pictureFileFor(const QString& path, qreal ratio) {
+  if (ratio <= 1.0 || path.isEmpty()) return path;
+  const int dot = static_cast<int>(path.lastIndexOf(QLatin1Char('.')));
+  const int slash = static_cast<int>(path.lastIndexOf(QLatin1Char('/')));
+  const QString twin = dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot)
+                                   : path + QStringLiteral("@2x");
+  return QFileInfo::exists(twin) ? twin : path;
+}
+
 // A picture file as drawn (mirrored or not), read once: the pet's blink alternates two files
-// every second and its poses come back, so each is kept in the pixmap cache by its path. A
-// file that cannot be read is tried again the next time it is asked for.
-QPixmap pictureOf(const QString& path, bool mirrored) {
+// every second and its poses come back, so each is kept in the pixmap cache by its path. On a
+// HiDPI screen the @2x file is read and keeps its device pixel ratio, so that it is laid out at
+// the size of the 1× picture with every device pixel its own. A file that cannot be read is
+// tried again the next time it is asked for.
+QPixmap pictureOf(const QString& path, bool mirrored, qreal ratio) {
   if (path.isEmpty()) return {};
-  const QString key = (mirrored ? QStringLiteral("myu/mirrored:") : QStringLiteral("myu/")) + path;
+  const QString file = pictureFileFor(path, ratio);
+  const QString key = (mirrored ? QStringLiteral("myu/mirrored:") : QStringLiteral("myu/")) + file;
   QPixmap pm;
   if (QPixmapCache::find(key, &pm)) return pm;
   QImage image;
-  image.load(path);
+  image.load(file);
   if (image.isNull()) return {};
   if (mirrored) image = image.mirrored(true, false);
+  image.setDevicePixelRatio(file == path ? 1.0 : 2.0);
   pm = QPixmap::fromImage(image);
   QPixmapCache::insert(key, pm);
   return pm;
@@ -524,7 +540,7 @@ bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, dou
           c.mirrored && !path.isEmpty() ? QStringLiteral("mirrored:") + path : path;
       if (w->property(kPictureProperty).toString() != shown) {
         w->setProperty(kPictureProperty, shown);
-        l->setPixmap(pictureOf(path, c.mirrored));
+        l->setPixmap(pictureOf(path, c.mirrored, w->devicePixelRatioF()));
       }
       if (l->hasScaledContents() != c.stretch) l->setScaledContents(c.stretch);
     }
@@ -549,7 +565,12 @@ bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, dou
     } else {
       const Control* icon = form_->find("imgIcon(" + std::to_string(c.cursor) + ")");
       QPixmap pm;
-      if (icon != nullptr && !icon->picture.empty()) pm.load(qs(icon->picture));
+      if (icon != nullptr && !icon->picture.empty()) {
+        const QString path = qs(icon->picture);
+        const QString file = pictureFileFor(path, w->devicePixelRatioF());
+        pm.load(file);
+        pm.setDevicePixelRatio(file == path ? 1.0 : 2.0);
+      }
       if (!pm.isNull()) {
         // Bitmaps have no transparency: the colour of the top-left pixel is see-through.
         pm.setMask(pm.createMaskFromColor(pm.toImage().pixelColor(0, 0), Qt::MaskInColor));
