@@ -39,6 +39,8 @@ std::vector<std::string> listNames(const fs::path& folder, Keep keep) {
   return names;
 }
 
+#ifndef _WIN32
+// A folder the browser offers on a system without drives, once.
 void addPlace(std::vector<std::string>& places, const fs::path& p) {
   if (p.empty() || !isReadableFolder(p)) return;
   std::error_code ec;
@@ -46,6 +48,7 @@ void addPlace(std::vector<std::string>& places, const fs::path& p) {
   std::string text = pathToUtf8(ec ? p : canon);
   if (std::find(places.begin(), places.end(), text) == places.end()) places.push_back(text);
 }
+#endif
 
 // UTF-8 to code points; a stray byte stands for itself.
 std::u32string codePoints(const std::string& s) {
