@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "kernel/Game.h"
-#include "platform/FileTime.h"
+#include "platform/FileSystem.h"
 
 namespace myu {
 
