@@ -5,18 +5,23 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "feeding/FoodRecord.h"
+#include "kernel/Game.h"
+#include "platform/CommandLine.h"
 #include "platform/Sjis.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
+  myu::useBinaryStandardStreams();
+  const std::vector<std::string> args = myu::commandLineArguments(argc, argv);
+  if (args.size() != 3) {
     std::cerr << "usage: makefood OUTPUT.krp INPUT.txt\n";
     return 2;
   }
-  std::ifstream in(argv[2], std::ios::binary);
+  std::ifstream in(myu::u8path(args[2]), std::ios::binary);
   if (!in) {
-    std::cerr << "makefood: cannot read " << argv[2] << "\n";
+    std::cerr << "makefood: cannot read " << args[2] << "\n";
     return 1;
   }
   std::string out;
@@ -30,11 +35,11 @@ int main(int argc, char** argv) {
     std::string name, remain, fullness;
     if (!std::getline(fields, name, '\t') || !std::getline(fields, remain, '\t') ||
         !std::getline(fields, fullness, '\t')) {
-      std::cerr << argv[2] << ":" << lineNo << ": expected name, servings and fullness\n";
+      std::cerr << args[2] << ":" << lineNo << ": expected name, servings and fullness\n";
       return 1;
     }
     if (!myu::fitsCp932(name) || myu::sjisLength(name) > 50) {
-      std::cerr << argv[2] << ":" << lineNo << ": the name does not fit a food record\n";
+      std::cerr << args[2] << ":" << lineNo << ": the name does not fit a food record\n";
       return 1;
     }
     myu::FoodRecord r;
@@ -43,10 +48,10 @@ int main(int argc, char** argv) {
     r.setFullness(std::stoi(fullness));
     out += r.bytes;
   }
-  std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
+  std::ofstream file(myu::u8path(args[1]), std::ios::binary | std::ios::trunc);
   file.write(out.data(), static_cast<std::streamsize>(out.size()));
   if (!file) {
-    std::cerr << "makefood: cannot write " << argv[1] << "\n";
+    std::cerr << "makefood: cannot write " << args[1] << "\n";
     return 1;
   }
   return 0;

@@ -39,12 +39,19 @@ std::vector<std::string> listNames(const fs::path& folder, Keep keep) {
   return names;
 }
 
+#ifndef _WIN32
+// A folder the browser offers on a system without drives, once.
 void addPlace(std::vector<std::string>& places, const fs::path& p) {
   if (p.empty() || !isReadableFolder(p)) return;
   std::error_code ec;
   fs::path canon = fs::weakly_canonical(p, ec);
   std::string text = pathToUtf8(ec ? p : canon);
   if (std::find(places.begin(), places.end(), text) == places.end()) places.push_back(text);
+}
+#endif
+
+bool isSeparator(char c) {
+  return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
 }
 
 // UTF-8 to code points; a stray byte stands for itself.
@@ -185,9 +192,10 @@ bool FileBrowser::showFolder(const std::string& path) {
   size_t best = 0;
   for (size_t i = 0; i < drive.items.size(); ++i) {
     const std::string& place = drive.items[i];
-    bool inside = dir.path == place || (dir.path.size() > place.size() &&
-                                        dir.path.compare(0, place.size(), place) == 0 &&
-                                        (place.back() == '/' || dir.path[place.size()] == '/'));
+    bool inside =
+        dir.path == place ||
+        (dir.path.size() > place.size() && dir.path.compare(0, place.size(), place) == 0 &&
+         (isSeparator(place.back()) || isSeparator(dir.path[place.size()])));
     if (inside && place.size() >= best) {
       best = place.size();
       drive.listIndex = static_cast<int>(i);

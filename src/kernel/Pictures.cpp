@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "kernel/Game.h"
+#include "platform/FileSystem.h"
 
 namespace myu {
 
@@ -20,15 +21,15 @@ namespace {
 // hid).
 struct FolderListing {
   std::filesystem::path folder;
-  std::filesystem::file_time_type modified;
+  std::optional<std::int64_t> modified;
   std::set<std::filesystem::path> names;
 };
 
 bool listedExactly(const std::filesystem::path& folder, const std::filesystem::path& name) {
   static std::optional<FolderListing> last;
   std::error_code ec;
-  const auto modified = std::filesystem::last_write_time(folder, ec);
-  if (!ec && last && last->folder == folder && last->modified == modified &&
+  const auto modified = modificationStamp(folder);
+  if (modified && last && last->folder == folder && last->modified == modified &&
       last->names.contains(name))
     return true;
   FolderListing now{folder, modified, {}};

@@ -72,6 +72,15 @@ std::optional<std::string> cp932ToUtf8(std::string_view in) {
   return c(in);
 }
 #else
+// Windows reads the bytes 0x80, 0xA0, 0xFD, 0xFE and 0xFF of code page 932 as U+0080 and
+// the private characters U+F8F0 to U+F8F3 and writes those back; the code page has no
+// characters there, and they are refused as they are everywhere else.
+bool hasCharacterOutsideCp932(const std::wstring& w) {
+  for (wchar_t c : w)
+    if (c == 0x80 || (c >= 0xF8F0 && c <= 0xF8F3)) return true;
+  return false;
+}
+
 std::optional<std::string> convert(UINT to, UINT from, std::string_view in) {
   if (in.empty()) return std::string();
   int wlen = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
@@ -80,12 +89,17 @@ std::optional<std::string> convert(UINT to, UINT from, std::string_view in) {
   std::wstring w(static_cast<size_t>(wlen), L'\0');
   MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()), w.data(),
                       wlen);
+  if (hasCharacterOutsideCp932(w)) return std::nullopt;
+  // Into code page 932 without a look-alike for a character it lacks ("é" as "e"), and
+  // failing where the default character would stand in.
   BOOL usedDefault = FALSE;
-  BOOL* flag = to == CP_UTF8 ? nullptr : &usedDefault;
-  int len = WideCharToMultiByte(to, 0, w.data(), wlen, nullptr, 0, nullptr, flag);
+  const bool toUtf8 = to == CP_UTF8;
+  const DWORD flags = toUtf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL* flag = toUtf8 ? nullptr : &usedDefault;
+  int len = WideCharToMultiByte(to, flags, w.data(), wlen, nullptr, 0, nullptr, flag);
   if (len <= 0 || usedDefault) return std::nullopt;
   std::string out(static_cast<size_t>(len), '\0');
-  WideCharToMultiByte(to, 0, w.data(), wlen, out.data(), len, nullptr, flag);
+  WideCharToMultiByte(to, flags, w.data(), wlen, out.data(), len, nullptr, flag);
   return out;
 }
 #endif

@@ -12,6 +12,7 @@
 #include "persistence/mdliniFile.h"
 #include "platform/Checked.h"
 #include "platform/FileNames.h"
+#include "platform/FileSystem.h"
 #include "platform/Sjis.h"
 #include "status/frmRoyalTitle.h"
 #include "status/mdlChange.h"
@@ -431,10 +432,8 @@ void frmStatus::CopyCopy_Click() {
           mb::kYesNo + mb::kQuestion, "確認ウインドウ"));
       if (s.answer1 != mb::kYes) return;
     }
-    for (const auto& [from, to] : {std::pair{langFrom, langTo}, std::pair{iniFrom, kvoTo}}) {
-      std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, ec);
-      if (ec) raise(err::kPathFileAccess);
-    }
+    for (const auto& [from, to] : {std::pair{langFrom, langTo}, std::pair{iniFrom, kvoTo}})
+      if (!copyFileReplacing(from, to)) raise(err::kPathFileAccess);
 
     if (game_.MsgBox("分身をディスクトップに作りました。\r\n"
                      "友達に分身ファイルを送る時についての注意事項を読みますか？",

@@ -17,17 +17,20 @@ TEST(TreasureHunt, neverWritesThroughALink) {
   const fs::path outside = t.folder / "outside";
   fs::create_directories(outside);
   fs::create_directories(t.folder / "Desktop");
-  fs::create_directory_symlink(outside, t.folder / "Desktop" / "らくだのこぶ");
+  const fs::path root = t.folder / u8path("Desktop/らくだのこぶ");
+  std::error_code linked;
+  fs::create_directory_symlink(outside, root, linked);
+  // Windows lets only an administrator (or developer mode) make a link.
+  if (linked) GTEST_SKIP() << "no folder link here: " << linked.message();
   t.dialogs.autoMode = true;
   t.random.queued = {1, 1};
   EXPECT_FALSE(RakudaProject(t.game()));
   EXPECT_TRUE(fs::is_empty(outside));
 
-  fs::remove(t.folder / "Desktop" / "らくだのこぶ");
-  fs::create_directories(t.folder / "Desktop" / "らくだのこぶ");
+  fs::remove(root);
+  fs::create_directories(root);
   t.put("Desktop/らくだのこぶ/はじまり.txt", "");
-  fs::create_directory_symlink(outside,
-                               t.folder / "Desktop" / "らくだのこぶ" / "らくだのひとこぶめ");
+  fs::create_directory_symlink(outside, root / u8path("らくだのひとこぶめ"));
   t.random.queued = {2, 1, 1};
   EXPECT_FALSE(RakudaProject(t.game()));
   EXPECT_TRUE(fs::is_empty(outside));

@@ -98,7 +98,7 @@ TEST_F(FriendsWindow, chatStopsAtAThousandWords) {
   EXPECT_EQ(t.bytes("モフ.dat").size(), 1000u * WordRecord::kLength);
   EXPECT_NE(t.transcript().find("から1コ 教えて貰ったようだ。"), std::string::npos);
   // Full now: a will or a second chat adds nothing.
-  EXPECT_EQ(f.PutDatCopy(pathToUtf8(t.folder / "f" / "ぴよ吉.dat")), 0);
+  EXPECT_EQ(f.PutDatCopy(pathToUtf8(t.folder / u8path("f/ぴよ吉.dat"))), 0);
   EXPECT_EQ(t.bytes("モフ.dat").size(), 1000u * WordRecord::kLength);
 }
 
@@ -117,7 +117,7 @@ TEST_F(FriendsWindow, copiedRecordsKeepTheirBytes) {
   odd[24] = '\0';
   odd[25] = 'x';
   frmFriend& f = openWith(odd);
-  EXPECT_EQ(f.PutDatCopy(pathToUtf8(t.folder / "f" / "ぴよ吉.dat")), 1);
+  EXPECT_EQ(f.PutDatCopy(pathToUtf8(t.folder / u8path("f/ぴよ吉.dat"))), 1);
   EXPECT_EQ(t.bytes("モフ.dat").substr(WordRecord::kLength), odd);
   EXPECT_EQ(f.friendWordCount, 1);
 }
@@ -125,7 +125,7 @@ TEST_F(FriendsWindow, copiedRecordsKeepTheirBytes) {
 TEST_F(FriendsWindow, aChatWithoutTheFriendsLanguageFileSaysWhereItLooked) {
   t.putBytes("モフ.dat", words(1, "悪口", "own"));
   frmFriend& f = openWith(words(2, "悪口", "new"));
-  std::filesystem::remove(t.folder / "f" / "ぴよ吉.dat");
+  std::filesystem::remove(t.folder / u8path("f/ぴよ吉.dat"));
   t.dialogs.answers = {1};
   userClick(f, "Command2");
   EXPECT_NE(

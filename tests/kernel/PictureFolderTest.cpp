@@ -20,8 +20,11 @@ TEST(PictureFolderTest, FilesThatComeAndGoAreSeenAtTheNextLookup) {
   // Added right after a lookup: found.
   tg.putBytes("Img/Mof_IMG_1b.bmp", "BM1b");
   EXPECT_TRUE(existingPicture(g, "Mof_IMG_1b.bmp"));
-  // Renamed to another letter case: neither name is the picture's any more.
-  std::filesystem::rename(img / "Mof_IMG_1a.bmp", img / "mof_img_1a.bmp");
+  // Renamed to another letter case: neither name is the picture's any more. (In two steps:
+  // some file systems that ignore letter case keep the old name on a rename that changes
+  // only the case.)
+  std::filesystem::rename(img / "Mof_IMG_1a.bmp", img / "renamed.bmp");
+  std::filesystem::rename(img / "renamed.bmp", img / "mof_img_1a.bmp");
   EXPECT_FALSE(existingPicture(g, "Mof_IMG_1a.bmp"));
   EXPECT_FALSE(existingPicture(g, "mof_IMG_1a.bmp"));
   EXPECT_TRUE(existingPicture(g, "mof_img_1a.bmp"));

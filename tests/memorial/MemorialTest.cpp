@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "memorial/frmDeaD.h"
 #include "memorial/frmDendou.h"
 #include "support/TestGame.h"
@@ -33,6 +35,15 @@ TEST(HallPicture, usesTheModelsPrefixAndTheExactLetterCase) {
   EXPECT_EQ(hallPicturePath(t.game(), "モフリーノ"), "");  // no Img folder
   t.put("Img/mof_IMG_0a.bmp", "BM");
   EXPECT_EQ(hallPicturePath(t.game(), "モフリーノ"), "");
+  const auto img = t.folder / "Img";
+  if (std::filesystem::exists(img / "MOF_IMG_0A.BMP")) {
+    // A file system that ignores letter case: the file written again under the right name
+    // keeps the name it has, and the picture is still not found until it is renamed.
+    t.put("Img/Mof_IMG_0a.bmp", "BM");
+    EXPECT_EQ(hallPicturePath(t.game(), "モフリーノ"), "");
+    std::filesystem::rename(img / "mof_IMG_0a.bmp", img / "renamed.bmp");
+    std::filesystem::rename(img / "renamed.bmp", img / "Mof_IMG_0a.bmp");
+  }
   t.put("Img/Mof_IMG_0a.bmp", "BM");
   t.put("Img/Oth_IMG_0a.bmp", "BM");
   EXPECT_EQ(hallPicturePath(t.game(), "モフリーノ"),

@@ -59,5 +59,20 @@ TEST(Cp932OneWay, charactersThatWouldComeBackAsOthersAreRefused) {
   }
 }
 
+// Bytes where code page 932 has no character, and the characters some converters read from
+// them and write back to them (U+0080, the private U+F8F0 to U+F8F3): refused both ways.
+TEST(Cp932Gaps, bytesWithoutACharacterAreNotText) {
+  for (const char* bad : {"\x80", "\xA0", "\xFD", "\xFE", "\xFF"}) {
+    const std::string bytes = std::string("\x82\xA0") + bad + "a";
+    EXPECT_FALSE(fromCp932(bad)) << bytes;
+    EXPECT_FALSE(fromCp932(bytes)) << bytes;
+    EXPECT_EQ(fromCp932Lossy(bytes), std::string("あ") + "\xEF\xBF\xBD" + "a") << bytes;
+  }
+  for (const char* c : {"\xC2\x80", "\xEF\xA3\xB0", "\xEF\xA3\xB3"}) {
+    EXPECT_FALSE(toCp932(c)) << c;
+    EXPECT_EQ(sjisLength(std::string("a") + c), 3) << c;
+  }
+}
+
 }  // namespace
 }  // namespace myu

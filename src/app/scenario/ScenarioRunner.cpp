@@ -24,8 +24,9 @@ int hexDigit(char c) {
   return -1;
 }
 
-long toNumber(const std::string& s) {
-  long v = 0;
+// 64 bits on every system (a long has 32 on Windows), so that a script reads the same.
+std::int64_t toNumber(const std::string& s) {
+  std::int64_t v = 0;
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || p != s.data() + s.size())
     throw std::invalid_argument("not a number: " + s);
@@ -260,12 +261,12 @@ std::string ScenarioRunner::property(const std::string& path) {
   throw BadLine("unknown property " + prop);
 }
 
-void ScenarioRunner::timerTicks(Form& form, const std::string& timer, long count) {
+void ScenarioRunner::timerTicks(Form& form, const std::string& timer, std::int64_t count) {
   Form::Timer* t = form.timer(timer);
   if (t == nullptr) throw BadLine("no timer " + timer + " on " + form.name());
   Game& g = game();
   std::string formName = form.name();
-  for (long i = 0; i < count; ++i) {
+  for (std::int64_t i = 0; i < count; ++i) {
     Form* f = g.findForm(formName);
     if (f == nullptr || f != &form) break;
     t = f->timer(timer);

@@ -1,6 +1,7 @@
 // Runs a scenario script: the game's core with scripted platform services.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
@@ -36,7 +37,7 @@ class ScenarioRunner {
   Form& formNamed(const std::string& name);
   std::string property(const std::string& path);
   std::string field(const std::string& name);
-  void timerTicks(Form& form, const std::string& timer, long count);
+  void timerTicks(Form& form, const std::string& timer, std::int64_t count);
 
   std::ostream& out_;
   std::ostream& err_;
