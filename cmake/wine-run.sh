@@ -17,6 +17,13 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # Two tests may start at once: one makes the prefix, the other waits for it.
 exec 9>"$WINEPREFIX.lock"
 flock 9
+server=/usr/lib/wine/wineserver64
+[ -x "$server" ] || server=$(command -v wineserver)
+# One server for the whole test run, kept for a minute after its last program: a server that
+# ends between two tests while the next one connects leaves that one with a reset connection.
+# It ends by itself; it holds neither the lock nor a caller's pipe. Where one runs already,
+# the new one ends at once.
+"$server" -p60 </dev/null >/dev/null 2>&1 9>&- &
 if [ ! -f "$WINEPREFIX/.made" ]; then
   "$wine" wineboot -i >/dev/null 2>&1
   touch "$WINEPREFIX/.made"
