@@ -18,8 +18,10 @@
 #include "app/session/DbusSession.h"
 #endif
 
+#include "app/session/SessionEnd.h"
 #include "kernel/Game.h"
 #include "kernel/mdlMain.h"
+#include "petwindow/frmKivoMain.h"
 #include "ui/AppLook.h"
 #include "ui/QtInstanceLock.h"
 #include "ui/QtServices.h"
@@ -162,7 +164,12 @@ int main(int argc, char* argv[]) {
   myu::Game game(folders, services);
   myu::Main(game);
   windows.syncAll();
-  if (!windows.anyFormShown()) return 0;
-  windows.setQuitWhenNoWindow(true);
+  // The program lives as long as the pet window: a moment in which every window is hidden
+  // (the status window handing over to the word list, say) is no end.
+  auto* pet = static_cast<myu::frmKivoMain*>(game.findForm(myu::frmKivoMain::kName));
+  if (pet == nullptr || !pet->shown) return 0;
+  windows.quitWhenClosed(*pet);
+  // From here on the pet is saved however the session ends.
+  myu::app::SessionEnd sessionEnd(game);
   return QApplication::exec();
 }

@@ -35,6 +35,12 @@ class Game {
   IniStore ini;
   // Depth of running event handlers; closed forms are destroyed when it returns to 0.
   int eventDepth = 0;
+  // Depth of the owner's events and timer ticks running now (only those: a script's own line
+  // is not one), so that a tick can tell whether it interrupts another handler.
+  int handlerDepth = 0;
+  // While set, a reported error is written to the error log only, without its box: for the
+  // saves nobody is there to answer (the session ending, the periodic save).
+  bool quietErrors = false;
   // Told of every line written to the error log (the scenario runner prints them).
   std::function<void(const std::string&)> errorLogObserver;
   RecordFile lang1;  // the own language file (handle 1)

@@ -9,12 +9,15 @@ template <typename F>
 void dispatch(Form& form, F&& body) {
   Game& g = form.game();
   ++g.eventDepth;
+  ++g.handlerDepth;
   try {
     body();
   } catch (...) {
+    --g.handlerDepth;
     --g.eventDepth;
     throw;
   }
+  --g.handlerDepth;
   if (--g.eventDepth == 0) g.reapClosedForms();
 }
 }  // namespace

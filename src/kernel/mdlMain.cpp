@@ -21,6 +21,7 @@ void ErrorHandle(Game& g, std::int32_t number, const std::string& description,
       log << (bytes ? *bytes : line) << "\r\n";
     }
   }
+  if (g.quietErrors) return;
   g.MsgBox("えらーが起こっちまったようですね。\r\rｴﾗｰ番号 : " + std::to_string(number) + "\r" +
                description,
            mb::kCritical + mb::kOkOnly, title);

@@ -18,7 +18,7 @@ namespace myu {
 // check, and the pet window shown. Returns when the pet window shows or start-up ends.
 void Main(Game& g);
 
-// Appends the line to KivoError.log and shows the error box.
+// Appends the line to KivoError.log and shows the error box (not while g.quietErrors is set).
 void ErrorHandle(Game& g, std::int32_t number, const std::string& description,
                  const std::string& title, const std::string& label);
 

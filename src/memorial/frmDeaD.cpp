@@ -184,9 +184,24 @@ bool frmDeaD::Form_QueryUnload() {
   return cancel;
 }
 
+void frmDeaD::endWithSession() {
+  for (auto* t : timers()) t->enabled = false;
+  const bool quiet = game_.quietErrors;
+  game_.quietErrors = true;
+  try {
+    guarded(game_, "frmDead/Form_QueryUnload ", [&] { endOfLife(false); });
+  } catch (...) {
+    game_.quietErrors = quiet;
+    throw;
+  }
+  game_.quietErrors = quiet;
+}
+
 // The end-of-life steps. The pet's record is never lost: the save and the language file are
 // touched only after every record is written, and the save goes only once the will exists.
-bool frmDeaD::endOfLife() {
+bool frmDeaD::endOfLife(bool farewell) {
+  if (lifeWritten_) return true;
+  lifeWritten_ = true;
   GameState& s = game_.st;
   game_.closeWordFiles();
   if (!WriteDeadPet(game_) || !WriteRoyalTitle(game_) || !WriteProtect(game_)) return false;
@@ -204,6 +219,7 @@ bool frmDeaD::endOfLife() {
   std::filesystem::remove(game_.userIni(), ec);
   if (ec) raise(err::kPathFileAccess);
 
+  if (!farewell) return true;
   s.answer1 = static_cast<std::int16_t>(game_.MsgBox("さらばっ！", mb::kOkOnly));
   if (game_.petWindow().mainFormLoaded()) {
     s.hp = 0;

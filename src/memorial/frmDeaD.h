@@ -26,6 +26,10 @@ class frmDeaD : public Form {
   bool Form_QueryUnload() override;
   void Timer1_Timer();  // the end timer
   void Timer2_Timer();  // the roll
+  // The session ends during the funeral: the end of the pet's life is written as closing the
+  // window writes it (the dead record, the titles, the stamps, the will, the save removed),
+  // without the farewell box and without an error box. A dead pet stays dead.
+  void endWithSession();
 
   std::int16_t brightness = 0;
   std::int16_t rollTop = 0;
@@ -42,7 +46,9 @@ class frmDeaD : public Form {
   Timer& Timer2 = addTimer("Timer2", 300, [this] { Timer2_Timer(); });
 
  private:
-  bool endOfLife();
+  // farewell: the closing box and the pet window's close, which a session's end goes without.
+  bool endOfLife(bool farewell = true);
+  bool lifeWritten_ = false;  // the end-of-life steps have run
 };
 
 }  // namespace myu

@@ -262,7 +262,7 @@ void frmKivoMain::Form_Activate() {
 }
 
 bool frmKivoMain::Form_QueryUnload() {
-  if (discard_ || game_.st.hp < 1) return false;
+  if (discard_ || ended_ || game_.st.hp < 1) return false;
   if (fSave_UserData(game_, menuType)) {
     game_.closeWordFiles();
     PrpMainForm = 0;
@@ -280,7 +280,7 @@ bool frmKivoMain::Form_QueryUnload() {
 }
 
 void frmKivoMain::Form_Unload() {
-  if (discard_) return;
+  if (discard_ || ended_) return;
   if (game_.st.hp >= 1)
     game_.st.answer1 = static_cast<std::int16_t>(game_.MsgBox("またねっ！", mb::kOkOnly, ""));
 }
@@ -319,6 +319,51 @@ void frmKivoMain::close() {
 void frmKivoMain::discardWithoutSaving() {
   discard_ = true;
   game_.unload(*this);
+}
+
+void frmKivoMain::startLiving() {
+  if (closed) return;
+  living_ = true;
+  periodicSave.enabled = true;
+}
+
+bool frmKivoMain::maySaveWithoutAsking() const {
+  return living_ && !discard_ && !funeral_ && !ended_ && !closed && PrpMainForm != 0 &&
+         game_.st.hp >= 1;
+}
+
+bool frmKivoMain::saveWithoutAsking() {
+  if (!maySaveWithoutAsking()) return false;
+  const bool quiet = game_.quietErrors;
+  game_.quietErrors = true;
+  bool saved = false;
+  try {
+    saved = fSave_UserData(game_, menuType);
+  } catch (...) {
+    game_.quietErrors = quiet;
+    throw;
+  }
+  game_.quietErrors = quiet;
+  return saved;
+}
+
+bool frmKivoMain::endWithSession() {
+  // During the funeral the pet's death is written instead: a dead pet stays dead.
+  if (funeral_ && !ended_) endLifeWithSession(game_);
+  const bool saved = saveWithoutAsking();
+  if (saved) game_.closeWordFiles();
+  ended_ = true;
+  for (Timer* t : timers()) t->enabled = false;
+  return saved;
+}
+
+void frmKivoMain::periodicSave_Timer() {
+  // Only between the owner's events: not inside another handler (a box or a pause of one),
+  // not while a modal window is open, not during a flight. Skipped, it comes again.
+  if (game_.handlerDepth > 1 || move_timer.enabled) return;
+  for (Form* f : game_.openForms())
+    if (f->modal && f->shown) return;
+  saveWithoutAsking();
 }
 
 void frmKivoMain::applyTitleButtons() {
@@ -460,6 +505,8 @@ void frmKivoMain::Timer1_Timer() {
     } else {
       // The death is handed over once; the death window decides what follows.
       Timer1.enabled = false;
+      funeral_ = true;
+      periodicSave.enabled = false;
       game_.hide(*this);
       showDeathWindow(game_);
     }

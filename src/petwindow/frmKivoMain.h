@@ -43,6 +43,23 @@ class frmKivoMain final : public Form, public PetWindowPort {
   // Start-up failed after the window was created: close it without saving and without the
   // goodbye.
   void discardWithoutSaving();
+  // The start is complete (the pet loaded, the absence dealt with, the window shown): from
+  // here on the pet may be saved without the owner, and the periodic save runs.
+  void startLiving();
+
+  // Saves the pet as it stands, without a box for the owner: a failure goes to the error log
+  // only. Nothing is saved, and false returned, when there is no pet of this session to save:
+  // before the start is complete (the first profile, a save that the start refused), for a
+  // dead pet (the funeral has begun), after the closing save or the session's end. Returns
+  // true when the pet was saved. For the session manager, a shut-down or a suspend, which
+  // leave the pet running.
+  bool saveWithoutAsking();
+  // The session ends (a signal, the display gone): the pet is saved as with
+  // saveWithoutAsking, and nothing is saved after it; the host then ends the program at once,
+  // without the goodbye and without answering any box that is open.
+  bool endWithSession();
+  // How often the pet is saved in the background, in milliseconds.
+  static constexpr int kPeriodicSaveMs = 5 * 60 * 1000;
 
   // PetWindowPort.
   std::int16_t windowMode() const override { return PrpWindowMode; }
@@ -131,6 +148,9 @@ class frmKivoMain final : public Form, public PetWindowPort {
   Timer& Timer1 = addTimer("Timer1", 1000, [this] { Timer1_Timer(); });
   Timer& TimeTimer = addTimer("TimeTimer", 250, [this] { TimeTimer_Timer(); });
   Timer& move_timer = addTimer("move_timer", 5, [this] { move_timer_Timer(); });
+  // Ours: the background save every five minutes, so that a crash or a power cut loses at
+  // most that much. On from the end of the start.
+  Timer& periodicSave = addTimer("periodicSave", kPeriodicSaveMs, [this] { periodicSave_Timer(); });
 
  private:
   void buildControls();
@@ -138,6 +158,8 @@ class frmKivoMain final : public Form, public PetWindowPort {
   void Timer1_Timer();
   void TimeTimer_Timer();
   void move_timer_Timer();
+  void periodicSave_Timer();
+  bool maySaveWithoutAsking() const;
   void Picture1_Click();
   void fldMENU_Click(int index);
   void fldFrontBack_Click();
@@ -150,6 +172,9 @@ class frmKivoMain final : public Form, public PetWindowPort {
 
   std::int16_t shownLayout_ = 0;
   bool discard_ = false;
+  bool living_ = false;   // the start is complete
+  bool funeral_ = false;  // the pet died: the death window has the pet now
+  bool ended_ = false;    // the session ended: saved for the last time
 };
 
 }  // namespace myu

@@ -97,6 +97,7 @@ void Main(Game& g) {
 
     main.showFirstPicture();
     g.show(main, false);
+    main.startLiving();
     return true;
   });
   if (!started) {

@@ -67,7 +67,11 @@ void QtWindowHost::formClosed(Form& form) {
     if (FormView* view = it->second.data()) view->release();
     views_.erase(it);
   }
-  maybeQuit();
+  if (&form == quitWith_) {
+    quitWith_ = nullptr;
+    quitAsked_ = true;
+    QCoreApplication::quit();
+  }
 }
 
 void QtWindowHost::endModal(const Form& form) {
@@ -152,10 +156,6 @@ bool QtWindowHost::anyFormShown() const {
     if (view && view->form() != nullptr && view->form()->shown && !view->form()->closed)
       return true;
   return false;
-}
-
-void QtWindowHost::maybeQuit() {
-  if (quitWhenNoWindow_ && !anyFormShown()) QCoreApplication::quit();
 }
 
 }  // namespace myu::ui

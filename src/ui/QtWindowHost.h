@@ -47,14 +47,16 @@ class QtWindowHost final : public QObject, public WindowHost {
   // Mirrors every open form onto its window; called after each event the owner causes.
   void syncAll();
   FormView* viewOf(const Form& form) const;
-  // Once set, the program quits when no form is shown any more.
-  void setQuitWhenNoWindow(bool on) { quitWhenNoWindow_ = on; }
+  // The program quits when that form closes (the pet window), and only then: a moment in
+  // which every window is hidden (one window hands over to another) is no end.
+  void quitWhenClosed(const Form& form) { quitWith_ = &form; }
+  // True once the form named by quitWhenClosed has closed and the quit was asked for.
+  bool quitAsked() const { return quitAsked_; }
   // True while some form is shown.
   bool anyFormShown() const;
 
  private:
   FormView* ensureView(Form& form);
-  void maybeQuit();
 
   std::map<const Form*, QPointer<FormView>> views_;
   std::map<std::string, ViewFactory> factories_;
@@ -68,7 +70,8 @@ class QtWindowHost final : public QObject, public WindowHost {
   void endModal(const Form& form);
 
   std::list<Modal> modalLoops_;
-  bool quitWhenNoWindow_ = false;
+  const Form* quitWith_ = nullptr;
+  bool quitAsked_ = false;
 };
 
 }  // namespace myu::ui

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "kernel/UserInput.h"
+#include "petwindow/frmKivoMain.h"
 #include "platform/Sjis.h"
 #include "platform/VbError.h"
 
@@ -49,6 +50,8 @@ const std::map<std::string, Arity>& arities() {
       {"clock", {2, 2}}, {"wait", {1, 1}}, {"seed", {1, 1}}, {"random", {0, kAny}},
       {"trace", {1, 1}}, {"answer", {0, kAny}}, {"input", {0, 1}}, {"auto", {1, 1}},
       {"screen", {2, 2}}, {"instance", {1, 1}}, {"session", {1, 1}},
+      // How the session around the program ends or pauses.
+      {"signal", {1, 1}}, {"displaylost", {0, 0}}, {"commitdata", {0, 0}}, {"logind", {1, 1}},
       // Driving the program.
       {"start", {0, 0}}, {"tick", {1, 1}}, {"timer", {2, 2}},
       {"click", {1, 1}}, {"dblclick", {1, 1}}, {"rclick", {1, 1}},
@@ -383,6 +386,35 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
   } else if (cmd == "session") {
     // session RESULT: what the system answers the next log-off, restart or shut-down requests.
     session_.result = static_cast<int>(num(1));
+  } else if (cmd == "signal" || cmd == "displaylost") {
+    // signal TERM|INT|HUP|KILL, displaylost: the program ends at once, inside whatever runs; the
+    // pet is saved as it stands. The lines after it see the files it left (a later `start` is
+    // a new run of the program).
+    // signal KILL: the process is killed (or the power fails): nothing is saved.
+    if (cmd == "signal" && w[1] != "TERM" && w[1] != "INT" && w[1] != "HUP" && w[1] != "KILL")
+      throw BadLine("signal takes TERM, INT, HUP or KILL");
+    auto* pet = static_cast<frmKivoMain*>(game().findForm(frmKivoMain::kName));
+    const bool killed = cmd == "signal" && w[1] == "KILL";
+    const bool saved = !killed && pet != nullptr && pet->endWithSession();
+    out_ << (cmd == "signal" ? "signal " + w[1] : std::string("display lost")) << " -> "
+         << (saved ? "saved" : "not saved") << ", exit "
+         << (killed            ? 137
+             : cmd == "signal" ? 0
+                               : 1)
+         << "\n";
+    throw ProgramEnded{};
+  } else if (cmd == "commitdata" || cmd == "logind") {
+    // commitdata: the session manager asks the program to save its work. logind shutdown|sleep:
+    // the system is about to go down or to sleep; logind wake: it woke up. The pet goes on.
+    if (cmd == "logind" && w[1] != "shutdown" && w[1] != "sleep" && w[1] != "wake")
+      throw BadLine("logind takes shutdown, sleep or wake");
+    auto* pet = static_cast<frmKivoMain*>(game().findForm(frmKivoMain::kName));
+    out_ << cmd << (cmd == "logind" ? " " + w[1] : std::string());
+    if (cmd == "commitdata" || w[1] != "wake") {
+      const bool saved = pet != nullptr && pet->saveWithoutAsking();
+      out_ << " -> " << (saved ? "saved" : "not saved");
+    }
+    out_ << "\n";
   } else if (cmd == "instance") {
     instance_.running = w[1] == "running";
   } else if (cmd == "call" || cmd == "expectcall") {
@@ -527,7 +559,14 @@ int ScenarioRunner::run(const std::string& script, const std::string& scriptName
   for (std::string line; std::getline(ss, line);) lines_.push_back(line);
   next_ = 0;
   try {
-    while (next_ < lines_.size()) executeNext();
+    while (next_ < lines_.size()) {
+      try {
+        executeNext();
+      } catch (const ProgramEnded&) {
+        // The process has gone: with it every window and the game; the files stay.
+        game_.reset();
+      }
+    }
   } catch (const BadLine& e) {
     err_ << scriptName << ":" << next_ << ": " << e.what() << "\n";
     out_ << "error line " << next_ << ": " << e.what() << "\n";

@@ -25,6 +25,9 @@ class ScenarioRunner {
   struct BadLine : std::runtime_error {
     using std::runtime_error::runtime_error;
   };
+  struct ProgramEnded : HostAbort {
+    ProgramEnded() : HostAbort("the program ended") {}
+  };
   struct ScriptEnded : HostAbort {
     ScriptEnded() : HostAbort("the script ended while a modal window was open") {}
   };
