@@ -162,6 +162,8 @@ int main(int argc, char* argv[]) {
   myu::ui::QtInstanceLock instance(QString::fromStdString(myu::pathToUtf8(folders.pet)));
   services.instance = &instance;
   myu::Game game(folders, services);
+  // From here on the pet is saved however the session ends.
+  myu::app::SessionEnd sessionEnd(game);
   myu::Main(game);
   windows.syncAll();
   // The program lives as long as the pet window: a moment in which every window is hidden
@@ -169,7 +171,6 @@ int main(int argc, char* argv[]) {
   auto* pet = static_cast<myu::frmKivoMain*>(game.findForm(myu::frmKivoMain::kName));
   if (pet == nullptr || !pet->shown) return 0;
   windows.quitWhenClosed(*pet);
-  // From here on the pet is saved however the session ends.
-  myu::app::SessionEnd sessionEnd(game);
+  sessionEnd.eventLoopRuns();
   return QApplication::exec();
 }

@@ -124,7 +124,7 @@ void SessionEnd::onSignal() {
   if (frmKivoMain* p = pet()) p->endWithSession();
   // Between events the program ends as it always does; inside one (a box, a modal window, a
   // battle, a pause) nothing of it may go on: the process ends here, the pet already saved.
-  if (game_.eventDepth == 0 && QThread::currentThread()->loopLevel() <= 1) {
+  if (eventLoop_ && game_.eventDepth == 0 && QThread::currentThread()->loopLevel() <= 1) {
     QCoreApplication::exit(0);
     return;
   }

@@ -33,10 +33,15 @@ class SleepInhibitor;
 
 class SessionEnd final {
  public:
+  // Made before the start, so that a signal during it ends the program too (nothing is saved
+  // before the pet is loaded).
   explicit SessionEnd(Game& game);
   ~SessionEnd();
   SessionEnd(const SessionEnd&) = delete;
   SessionEnd& operator=(const SessionEnd&) = delete;
+
+  // The start is over and the program's own event loop runs from here on.
+  void eventLoopRuns() { eventLoop_ = true; }
 
  private:
   // The pet window while it is open, or nothing.
@@ -49,6 +54,7 @@ class SessionEnd final {
 
   Game& game_;
   bool ending_ = false;
+  bool eventLoop_ = false;
   std::unique_ptr<QSocketNotifier> signals_;
   std::unique_ptr<QObject> context_;  // the connections' receiver, gone with this object
 #ifndef _WIN32
