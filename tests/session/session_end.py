@@ -8,6 +8,13 @@ program holds exactly one delay lock; PrepareForShutdown(true) saves and the loc
 PrepareForSleep(true) then (false) saves, and the lock goes and comes back.
 
   session_end.py PROGRAM SCENARIO_RUNNER
+  session_end.py PROGRAM SCENARIO_RUNNER --kill N MAX_SECONDS
+
+With --kill (scripts/killtest program), instead: N times a pet is started and killed with
+SIGKILL after a random time of up to MAX_SECONDS (any box the pet shows meanwhile answered
+with Return, as an owner would); after each kill the files must load whole and pass their
+stamps, and user.ini's LASTTIME must be at most five minutes and a game tick older than the
+kill.
 
 Skipped (with "session-end test skipped:") when Xvfb, xdotool or dbusmock is missing. Every
 process it starts ends with it; nothing reaches the machine's own buses or display.
@@ -308,7 +315,65 @@ def case_logind(work):
         dbusmock.DBusTestCase.stop_dbus(dbusmock.DBusTestCase.system_bus_pid)
 
 
+def kill_rounds(rounds, longest):
+    import random
+    display = Display(tempfile.gettempdir())
+    worst = 0.0
+    failed = 0
+    try:
+        for i in range(1, rounds + 1):
+            work = tempfile.mkdtemp(prefix='myuruka-killtest-')
+            program = None
+            try:
+                pet = Pet(work)
+                started = datetime.datetime.now()
+                program = Program(pet, display)
+                deadline = time.monotonic() + random.uniform(1, longest)
+                while time.monotonic() < deadline:
+                    for wid, _, _, _ in display.windows():
+                        if wid != program.pet:
+                            subprocess.run(['xdotool', 'key', '--window', wid, 'Return'],
+                                           env=display.env(), capture_output=True)
+                    time.sleep(1)
+                killed_at = datetime.datetime.now()
+                program.proc.kill()
+                program.proc.wait(10)
+                status, out = scenario(
+                    'folder %s\nexpectcall GetUserProfile True\nexpectcall GetState True\n'
+                    'call GetCount 0\nexpectcall GetRoyalTitle True\n'
+                    'expectcall ChackProfile True\n' % pet.folder)
+                last = datetime.datetime.strptime(ini_value(pet.folder, 'LASTTIME'),
+                                                  '%Y/%m/%d %H:%M:%S')
+                age = (killed_at - last).total_seconds()
+                worst = max(worst, age)
+                ran = (killed_at - started).total_seconds()
+                verdict = 'ok'
+                if status != 0:
+                    verdict = 'FAIL (the files do not load whole or fail their stamp)'
+                elif age > 5 * 60 + 3 + 1:
+                    verdict = 'FAIL (the last save is too old)'
+                if verdict != 'ok':
+                    failed += 1
+                print('kill %d after %.0f s of life: last save %.0f s before the kill: %s'
+                      % (i, ran, age, verdict), flush=True)
+            except Failure as e:
+                failed += 1
+                print('kill %d: FAIL %s' % (i, e), flush=True)
+            finally:
+                if program:
+                    program.stop()
+                shutil.rmtree(work, ignore_errors=True)
+    finally:
+        display.stop()
+    print('killtest: %d kills of the program, %d failed; the oldest last save was %.0f s before '
+          'its kill' % (rounds, failed, worst))
+    print('%d passed, %d failed' % (rounds - failed, failed))
+    sys.exit(1 if failed else 0)
+
+
 def main():
+    if len(sys.argv) >= 6 and sys.argv[3] == '--kill':
+        kill_rounds(int(sys.argv[4]), float(sys.argv[5]))
     cases = [('%s with %s' % (name, what), lambda w, s=sig, o=opened: case_signal(w, s, o))
              for name, sig in SIGNALS for what, opened in OPEN[:1]]
     cases += [('SIGTERM with %s' % what, lambda w, o=opened: case_signal(w, signal.SIGTERM, o))
