@@ -1,6 +1,7 @@
 #include "app/session/SessionEnd.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -15,8 +16,8 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "app/session/SleepInhibitor.h"
 #endif
@@ -26,6 +27,27 @@ namespace myu::app {
 namespace {
 
 SessionEnd* current = nullptr;
+
+// A call run on the window thread, posted from another one.
+class WindowThreadCall final : public QEvent {
+ public:
+  explicit WindowThreadCall(std::function<void()> call)
+      : QEvent(QEvent::User), call_(std::move(call)) {}
+  void run() const { call_(); }
+
+ private:
+  std::function<void()> call_;
+};
+
+// Receives those calls.
+class WindowThreadCalls final : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() != QEvent::User) return QObject::event(e);
+    static_cast<WindowThreadCall*>(e)->run();
+    return true;
+  }
+};
 QtMessageHandler previousHandler = nullptr;
 
 #ifndef _WIN32
@@ -61,7 +83,7 @@ bool tellsOfALostDisplay(QtMsgType type, const QString& text) {
 
 }  // namespace
 
-SessionEnd::SessionEnd(Game& game) : game_(game), context_(std::make_unique<QObject>()) {
+SessionEnd::SessionEnd(Game& game) : game_(game), context_(std::make_unique<WindowThreadCalls>()) {
   current = this;
   watchSignals();
 
@@ -138,13 +160,10 @@ void SessionEnd::displayLost() {
     // this thread waits for it (a while at most) before Qt ends the process.
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> saved = done->get_future();
-    QMetaObject::invokeMethod(
-        context_.get(),
-        [this, done] {
-          displayLost();
-          done->set_value();
-        },
-        Qt::QueuedConnection);
+    QCoreApplication::postEvent(context_.get(), new WindowThreadCall([this, done] {
+                                  displayLost();
+                                  done->set_value();
+                                }));
     saved.wait_for(std::chrono::seconds(5));
     return;
   }

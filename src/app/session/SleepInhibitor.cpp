@@ -19,8 +19,8 @@ const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 SleepInhibitor::SleepInhibitor(std::function<void()> save)
     : SleepInhibitor(QDBusConnection::systemBus(), std::move(save)) {}
 
-SleepInhibitor::SleepInhibitor(const QDBusConnection& bus, std::function<void()> save)
-    : bus_(bus), save_(std::move(save)) {
+SleepInhibitor::SleepInhibitor(QDBusConnection bus, std::function<void()> save)
+    : bus_(std::move(bus)), save_(std::move(save)) {
   if (!bus_.isConnected()) return;
   listen();
   take();

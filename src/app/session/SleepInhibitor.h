@@ -24,7 +24,7 @@ class SleepInhibitor final : public QObject {
   // The system bus as DBUS_SYSTEM_BUS_ADDRESS (or the system's default) names it.
   explicit SleepInhibitor(std::function<void()> save);
   // A given bus, for a test that runs its own.
-  SleepInhibitor(const QDBusConnection& bus, std::function<void()> save);
+  SleepInhibitor(QDBusConnection bus, std::function<void()> save);
   ~SleepInhibitor() override;
   SleepInhibitor(const SleepInhibitor&) = delete;
   SleepInhibitor& operator=(const SleepInhibitor&) = delete;
@@ -32,11 +32,9 @@ class SleepInhibitor final : public QObject {
   // Whether a lock is held now.
   bool holdsLock() const { return fd_ >= 0; }
 
- private slots:
-  void onPrepareForShutdown(bool starting);
-  void onPrepareForSleep(bool starting);
-
  private:
+  Q_SLOT void onPrepareForShutdown(bool starting);
+  Q_SLOT void onPrepareForSleep(bool starting);
   void listen();
   void take();
   void release();
