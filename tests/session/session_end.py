@@ -225,13 +225,15 @@ OPEN = [('nothing open', nothing_open), ('a message box open', message_box),
 SIGNALS = [('SIGTERM', signal.SIGTERM), ('SIGINT', signal.SIGINT), ('SIGHUP', signal.SIGHUP)]
 
 
-def case_signal(work, sig, opened):
+def case_signal(work, sig, opened, twice=False):
     display = Display(work)
     pet = Pet(work)
     program = Program(pet, display)
     try:
         opened(program)
         program.proc.send_signal(sig)
+        if twice:  # a second signal during the save does not cut it short
+            program.proc.send_signal(sig)
         status = program.wait(5)
         if status != 0:
             raise Failure('exit status %s:\n%s' % (status, program.output()))
@@ -378,6 +380,8 @@ def main():
              for name, sig in SIGNALS for what, opened in OPEN[:1]]
     cases += [('SIGTERM with %s' % what, lambda w, o=opened: case_signal(w, signal.SIGTERM, o))
               for what, opened in OPEN[1:]]
+    cases += [('two SIGTERMs at once with the status window open',
+               lambda w: case_signal(w, signal.SIGTERM, status_window, twice=True))]
     cases += [('the X server ended under the program', case_display_gone),
               ('logind: a delay lock, saved before a sleep and a shut-down', case_logind)]
     passed = failed = 0
