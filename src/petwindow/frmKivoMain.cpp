@@ -359,11 +359,13 @@ bool frmKivoMain::endWithSession() {
 
 void frmKivoMain::periodicSave_Timer() {
   // Only between the owner's events: not inside another handler (a box or a pause of one),
-  // not while a modal window is open, not during a flight. Skipped, it comes again.
-  if (game_.handlerDepth > 1 || move_timer.enabled) return;
+  // not while a modal window is open, not during a flight. Passed by, it is tried again a game
+  // tick later, so that the last save is never older than five minutes and a tick.
+  bool busy = game_.handlerDepth > 1 || move_timer.enabled;
   for (Form* f : game_.openForms())
-    if (f->modal && f->shown) return;
-  saveWithoutAsking();
+    if (f->modal && f->shown) busy = true;
+  periodicSave.interval = busy ? kPeriodicSaveRetryMs : kPeriodicSaveMs;
+  if (!busy) saveWithoutAsking();
 }
 
 void frmKivoMain::applyTitleButtons() {

@@ -60,6 +60,8 @@ class frmKivoMain final : public Form, public PetWindowPort {
   bool endWithSession();
   // How often the pet is saved in the background, in milliseconds.
   static constexpr int kPeriodicSaveMs = 5 * 60 * 1000;
+  // How soon a periodic save that had to wait is tried again: one game tick.
+  static constexpr int kPeriodicSaveRetryMs = 3000;
 
   // PetWindowPort.
   std::int16_t windowMode() const override { return PrpWindowMode; }
