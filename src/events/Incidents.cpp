@@ -2,8 +2,8 @@
 // the indecent scene.
 #include <algorithm>
 
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "platform/Sjis.h"

@@ -1,10 +1,10 @@
 // The reckless pet's pranks: a flight, a fight with a stranger, the computer mischief, a
 // fake system error that asks for a loved one's name, a treasure hunt on the desktop.
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
 #include "events/mdlEventrakuda.h"
 #include "events/mdlMischief.h"
 #include "friends/frmBattle.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
 #include "platform/Checked.h"

@@ -1,7 +1,7 @@
 // The quiz that answers a save edited by hand: six questions, each wrong answer wrecks part
 // of the pet's status.
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 

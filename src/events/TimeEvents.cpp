@@ -1,8 +1,8 @@
 // The owner's absence: hours replayed, a long absence, a clock turned back.
 #include <cstdlib>
 
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "status/mdlChange.h"

@@ -4,7 +4,6 @@
 #include "friends/frmFriend.h"
 #include "kernel/Game.h"
 #include "kernel/Pictures.h"
-#include "kernel/mdlMain.h"
 
 namespace myu {
 
@@ -17,18 +16,6 @@ void loadInto(Game& g, Control& target, const std::string& fileName) {
   }
 }
 }  // namespace
-
-void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix) {
-  guarded(g, "mdlGraphic/Select_Fpet_IMG ", [&] {
-    if (model == kOwnModel) {
-      prefix = "Mof";
-    } else if (model == kSisterModel) {
-      prefix = "Fwa";
-    } else {
-      prefix = "Oth";
-    }
-  });
-}
 
 void ShowFriendPicture(Game& g, frmFriend& friends, std::int32_t pose, const std::string& prefix) {
   try {

@@ -1,5 +1,5 @@
-// Pictures of other pets: the species prefix of a model, the friend's picture in the friends
-// window, both pets in the battle window.
+// Pictures of other pets: the friend's picture in the friends window, both pets in the battle
+// window (the species prefix of a model is kernel/Pictures.h's).
 #pragma once
 
 #include <cstdint>
@@ -10,13 +10,6 @@ class Game;
 class frmBattle;
 class frmFriend;
 
-// The species of the program's own pets, and the picture prefixes of the species we know.
-inline constexpr const char* kOwnModel = "モフリーノ";
-inline constexpr const char* kSisterModel = "フワリーノ";
-
-// The picture prefix of a pet's model (species): "Mof" for our own, "Fwa" for the sister
-// species, "Oth" for any other. Reports a failure and leaves the prefix as it was.
-void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix);
 // The friends window: the first picture of the pose into KAO_pic_F, with a single-line border.
 void ShowFriendPicture(Game& g, frmFriend& friends, std::int32_t pose, const std::string& prefix);
 // The battle window: the own pet's pictures of the pose into ImgKao(0) and ImgKao(1).

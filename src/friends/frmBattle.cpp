@@ -7,6 +7,7 @@
 
 #include "friends/PetPictures.h"
 #include "kernel/GameState.h"
+#include "kernel/Pictures.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "platform/ProcArgs.h"

@@ -9,13 +9,12 @@
 #include "friends/PetPictures.h"
 #include "friends/frmBattle.h"
 #include "kernel/GameState.h"
+#include "kernel/Pictures.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "platform/FileNames.h"
 #include "platform/ProcArgs.h"
 #include "platform/Sjis.h"
-#include "status/frmStatus.h"
-#include "status/mdlChange.h"
 #include "words/WordRecord.h"
 
 namespace myu {
@@ -470,11 +469,7 @@ void frmFriend::battleStart_Click() {
       chk::addTo(s.titleFlags[kTitleBully], 1);
     }
     game_.form<frmBattle>().Battle_INI(foe);
-    // A pet that died in the fight is taken to its funeral by the pet window: the status
-    // window (and this one with it) closes, which brings the pet window back.
-    if (s.hp < 1) {
-      if (Form* status = game_.findForm(frmStatus::kName)) game_.unload(*status);
-    }
+    if (s.hp < 1 && closeOwner) closeOwner();
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "kernel/FileBrowser.h"
@@ -52,6 +53,10 @@ class frmFriend : public Form {
   std::string friendLangPath;
   std::int32_t friendWordCount = 0;
   std::int16_t petRelation = 0;
+  // Closes the window this one belongs to; the status window sets it when it opens this one.
+  // A pet that died in a fight is taken to its funeral by the pet window: the status window
+  // (and this one with it) closes, which brings the pet window back.
+  std::function<void()> closeOwner;
 
   Control& Drive1 = add(Kind::DriveList, "Drive1");
   Control& Dir1 = add(Kind::DirList, "Dir1");

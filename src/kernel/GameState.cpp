@@ -15,6 +15,44 @@ const std::array<const char*, kPersonalityCount> kTypeKey = {
 const std::array<const char*, kPersonalityCount> kTypeLabel = {
     "オタク",   "スケベ", "ウタガイ屋", "やんちゃ",
     "わいるど", "まじめ", "あまえん坊", "なまけものぉ"};
+const std::array<TitleKey, kTitleCount> kTitleKeys = {{
+    {"TYPE", "OTAKU"},       {"TYPE", "UTAGAI"},      {"TYPE", "SUKEBE"},
+    {"TYPE", "MAJIME"},      {"TYPE", "NAMAKE"},      {"TYPE", "AMAENBO"},
+    {"TYPE", "YANTYA"},      {"STATUS", "WILDFUNKY"}, {"STATUS", "NAGAIKI"},
+    {"SERVE", "TOBUKUSURI"}, {"SERVE", "LUCKYBEENS"}, {"SERVE", "ALCOHOL"},
+    {"SERVE", "JUNKY"},      {"SERVE", "SOUP"},       {"SERVE", "AOKINOKO"},
+    {"SERVE", "noJUNKY"},    {"SERVE", "MONOSHIRI"},  {"SERVE", "WINS"},
+    {"SERVE", "MUTYA"},      {"SERVE", "KANASIMI"},   {"SERVE", "IDOMU"},
+    {"SYORI", "TIMETR"},     {"SYORI", "IKASAMA"},    {"SYORI", "IJIME"},
+    {"SYORI", "TESTPLAY"},   {"SYORI", "NODATA"},
+}};
+
+std::string CONDITIONsNOTATION(std::int32_t condition) {
+  static const std::array<const char*, 21> kTexts{"↓10 死神と雑談中",
+                                                  "↓9 三途の川で遊泳中",
+                                                  "↓8 幽体離脱中",
+                                                  "↓7 瀕死",
+                                                  "↓6 動けない",
+                                                  "↓5 熱あるな…",
+                                                  "↓4 こりゃ風邪かな",
+                                                  "↓3 体調悪い",
+                                                  "↓2 だるい",
+                                                  "↓1 すこし疲れ気味",
+                                                  "→ ふつう",
+                                                  "1↑ちょっといい",
+                                                  "2↑ 心なしか快調",
+                                                  "3↑ 気分爽快",
+                                                  "4↑ 愉快痛快",
+                                                  "5↑ どこにだって行ける",
+                                                  "6↑ なんにだってなれる",
+                                                  "7↑ 10歳若返った気分",
+                                                  "8↑ かなりハイな気分",
+                                                  "9↑ 元気汁あふれまくり",
+                                                  "10↑ 青春を満喫中"};
+  if (condition < -10 || condition > 10) return "?? もはやエラー";
+  const int row = condition + 10;
+  return kTexts[static_cast<std::size_t>(row)];
+}
 
 std::int16_t& GameState::personality(int i) {
   std::int16_t* const fields[] = {&otaku, &sukebe, &utaguria, &yantya,

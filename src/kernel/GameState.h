@@ -54,6 +54,16 @@ struct GameState {
 extern const std::array<const char*, kPersonalityCount> kTypeKey;
 extern const std::array<const char*, kPersonalityCount> kTypeLabel;
 
+// The section and key of each title flag in title.ini, in the flags' order.
+struct TitleKey {
+  const char* section;
+  const char* key;
+};
+extern const std::array<TitleKey, kTitleCount> kTitleKeys;
+
+// The condition (−10 … 10) as the status, pet and friends windows show it.
+std::string CONDITIONsNOTATION(std::int32_t condition);
+
 // Brings status values and personality counters back into their ranges.
 void ClampStatus(GameState& s);
 

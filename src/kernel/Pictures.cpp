@@ -6,9 +6,22 @@
 #include <system_error>
 
 #include "kernel/Game.h"
+#include "kernel/mdlMain.h"
 #include "platform/FileSystem.h"
 
 namespace myu {
+
+void Select_Fpet_IMG(Game& g, const std::string& model, std::string& prefix) {
+  guarded(g, "mdlGraphic/Select_Fpet_IMG ", [&] {
+    if (model == kOwnModel) {
+      prefix = "Mof";
+    } else if (model == kSisterModel) {
+      prefix = "Fwa";
+    } else {
+      prefix = "Oth";
+    }
+  });
+}
 
 std::string poseFileName(const std::string& prefix, std::int32_t pose, char letter) {
   return prefix + "_IMG_" + std::to_string(pose) + letter + ".bmp";

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "friends/PetPictures.h"
+#include "kernel/Pictures.h"
 #include "kernel/mdlMain.h"
 #include "persistence/mdliniFile.h"
 #include "platform/Checked.h"

@@ -6,18 +6,6 @@
 
 namespace myu {
 
-const std::array<TitleKey, kTitleCount> kTitleKeys = {{
-    {"TYPE", "OTAKU"},       {"TYPE", "UTAGAI"},      {"TYPE", "SUKEBE"},
-    {"TYPE", "MAJIME"},      {"TYPE", "NAMAKE"},      {"TYPE", "AMAENBO"},
-    {"TYPE", "YANTYA"},      {"STATUS", "WILDFUNKY"}, {"STATUS", "NAGAIKI"},
-    {"SERVE", "TOBUKUSURI"}, {"SERVE", "LUCKYBEENS"}, {"SERVE", "ALCOHOL"},
-    {"SERVE", "JUNKY"},      {"SERVE", "SOUP"},       {"SERVE", "AOKINOKO"},
-    {"SERVE", "noJUNKY"},    {"SERVE", "MONOSHIRI"},  {"SERVE", "WINS"},
-    {"SERVE", "MUTYA"},      {"SERVE", "KANASIMI"},   {"SERVE", "IDOMU"},
-    {"SYORI", "TIMETR"},     {"SYORI", "IKASAMA"},    {"SYORI", "IJIME"},
-    {"SYORI", "TESTPLAY"},   {"SYORI", "NODATA"},
-}};
-
 bool GetRoyalTitle(Game& g) {
   return guarded(g, "mdliniFile/GetRoyalTitle ", false, [&] {
     IniStore::Batch batch(g.ini);

@@ -28,11 +28,6 @@ bool WriteProtect(Game& g);
 bool ChackProfile(Game& g);
 
 // Titles and dead pets.
-struct TitleKey {
-  const char* section;
-  const char* key;
-};
-extern const std::array<TitleKey, kTitleCount> kTitleKeys;
 bool GetRoyalTitle(Game& g);
 bool WriteRoyalTitle(Game& g);
 

@@ -359,7 +359,13 @@ void frmStatus::Command2_Click() {
 }
 
 void frmStatus::select1btn_Click() {
-  guarded(game_, "frmStatus/select1btn_Click ", [&] { showFriendsWindow(game_); });
+  guarded(game_, "frmStatus/select1btn_Click ", [&] {
+    // The friends window belongs to this one: a pet that dies in its fight closes both.
+    game_.form<frmFriend>().closeOwner = [&g = game_] {
+      if (Form* status = g.findForm(kName)) g.unload(*status);
+    };
+    showFriendsWindow(game_);
+  });
 }
 
 void frmStatus::deadpetBtn_Click() {

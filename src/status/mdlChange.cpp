@@ -277,33 +277,6 @@ void plusTYPEn(Game& g) {
   });
 }
 
-std::string CONDITIONsNOTATION(std::int32_t condition) {
-  static const std::array<const char*, 21> kTexts{"↓10 死神と雑談中",
-                                                  "↓9 三途の川で遊泳中",
-                                                  "↓8 幽体離脱中",
-                                                  "↓7 瀕死",
-                                                  "↓6 動けない",
-                                                  "↓5 熱あるな…",
-                                                  "↓4 こりゃ風邪かな",
-                                                  "↓3 体調悪い",
-                                                  "↓2 だるい",
-                                                  "↓1 すこし疲れ気味",
-                                                  "→ ふつう",
-                                                  "1↑ちょっといい",
-                                                  "2↑ 心なしか快調",
-                                                  "3↑ 気分爽快",
-                                                  "4↑ 愉快痛快",
-                                                  "5↑ どこにだって行ける",
-                                                  "6↑ なんにだってなれる",
-                                                  "7↑ 10歳若返った気分",
-                                                  "8↑ かなりハイな気分",
-                                                  "9↑ 元気汁あふれまくり",
-                                                  "10↑ 青春を満喫中"};
-  if (condition < -10 || condition > 10) return "?? もはやエラー";
-  const int row = condition + 10;
-  return kTexts[static_cast<std::size_t>(row)];
-}
-
 void CHANGEsCONDITION(Game& g) {
   guarded(g, "mdlChange/CHANGEsCONDITION ", [&] {
     GameState& s = g.st;

@@ -17,7 +17,6 @@ void plusTYPEm(Game& g);
 void plusTYPEa(Game& g);
 void plusTYPEn(Game& g);
 
-std::string CONDITIONsNOTATION(std::int32_t condition);
 void CHANGEsCONDITION(Game& g);
 bool CONDITIONsCONTOROL(Game& g);
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "events/EventHelpers.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "platform/FileNames.h"

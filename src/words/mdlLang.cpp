@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "events/EventHelpers.h"
+#include "kernel/GameHelpers.h"
 #include "kernel/mdlMain.h"
 #include "platform/Checked.h"
 #include "platform/Sjis.h"

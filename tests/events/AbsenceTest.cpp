@@ -1,8 +1,8 @@
 // The owner's absence, measured in clock hours, and what each length of it does.
 #include <gtest/gtest.h>
 
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
+#include "kernel/GameHelpers.h"
 #include "support/TestGame.h"
 
 namespace myu {

@@ -1,8 +1,8 @@
 // The incidents: accidents, hunger, drink, drugs, muscles and the indecent scene.
 #include <gtest/gtest.h>
 
-#include "events/EventHelpers.h"
 #include "events/mdlEvent.h"
+#include "kernel/GameHelpers.h"
 #include "support/TestGame.h"
 #include "words/WordRecord.h"
 

@@ -6,6 +6,7 @@
 #include "friends/frmBattle.h"
 #include "friends/frmFriend.h"
 #include "kernel/FileBrowser.h"
+#include "kernel/Pictures.h"
 #include "kernel/UserInput.h"
 #include "support/TestGame.h"
 #include "words/WordRecord.h"

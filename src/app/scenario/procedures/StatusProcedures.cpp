@@ -1,4 +1,5 @@
 #include "app/scenario/procedures/Procedures.h"
+#include "kernel/GameState.h"
 #include "status/mdlChange.h"
 
 namespace myu {

@@ -1,13 +1,12 @@
-// Small helpers of the events: a pose drawn at once, a title flag by its key.
+// Small helpers the subsystems share: a pose drawn at once, a title flag by its key.
 #pragma once
 
 #include <cstring>
 #include <string>
 
-#include "persistence/mdliniFile.h"
-#include "platform/VbError.h"
-
 #include "kernel/Game.h"
+#include "kernel/GameState.h"
+#include "platform/VbError.h"
 
 namespace myu {
 
