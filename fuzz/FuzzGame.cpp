@@ -68,9 +68,7 @@ FuzzGame::FuzzGame() : folder_(processFolder()) {
   std::filesystem::create_directories(folder_);
   dialogs.autoMode = true;
   clock.set(DateTime{2026, 3, 1, 20, 15, 0});
-  windows.clock = &clock;
   windows.pump = [](Form& f) { userClose(f); };
-  shell_ = std::make_unique<ScriptedShell>(out, pathToUtf8(folder_ / "Desktop"));
   makeGame();
 }
 
@@ -80,14 +78,8 @@ void FuzzGame::restart() {
 }
 
 void FuzzGame::makeGame() {
-  Services s;
-  s.dialogs = &dialogs;
-  s.clock = &clock;
+  Services s = scripted.forFolder(folder_);
   s.random = &random;
-  s.shell = shell_.get();
-  s.session = &session;
-  s.windows = &windows;
-  s.instance = &instance;
   game_ = std::make_unique<Game>(folder_, s);
   game_->errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
 }

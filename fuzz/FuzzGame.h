@@ -73,19 +73,18 @@ class FuzzGame {
   void restart();
 
   std::ostringstream out;  // the transcript (printed when MYURUKA_FUZZ_TRANSCRIPT is set)
-  ScriptedDialogs dialogs{out};
-  ScriptedClock clock;
+  ScriptedServices scripted{out};
+  // The services the targets steer, by their short names; the draws come from the input.
+  ScriptedDialogs& dialogs = scripted.dialogs;
+  ScriptedClock& clock = scripted.clock;
   InputRandom random;
-  ScriptedSession session{out};
-  ScriptedWindowHost windows{out};
-  ScriptedInstanceLock instance;
+  ScriptedWindowHost& windows = scripted.windows;
   std::vector<std::string> errors;  // lines written to the error log
 
  private:
   std::filesystem::path folder_;
   void makeGame();
 
-  std::unique_ptr<ScriptedShell> shell_;
   std::unique_ptr<Game> game_;
 };
 

@@ -175,4 +175,14 @@ void ScriptedWindowHost::sleep(int milliseconds) {
   if (clock != nullptr) clock->advanceMs(milliseconds);
 }
 
+ScriptedServices::ScriptedServices(std::ostream& out)
+    : dialogs(out), random(out), session(out), windows(out), out_(out) {
+  windows.clock = &clock;
+}
+
+Services ScriptedServices::forFolder(const std::filesystem::path& folder) {
+  shell = std::make_unique<ScriptedShell>(out_, pathToUtf8(folder / "Desktop"));
+  return Services{&dialogs, &clock, &random, shell.get(), &session, &windows, &instance};
+}
+
 }  // namespace myu

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <random>
@@ -112,6 +114,29 @@ class ScriptedWindowHost : public WindowHost {
   // Runs script lines while the modal form is open; returns when it closed or hid.
   std::function<void(Form&)> pump;
   ScriptedClock* clock = nullptr;  // a sleep moves it on
+
+ private:
+  std::ostream& out_;
+};
+
+// Every scripted service of one game, writing to one transcript: the tests, the fuzz targets
+// and the scenario runner build their game's services from one of these. The window host's
+// sleeps move the clock on.
+class ScriptedServices {
+ public:
+  explicit ScriptedServices(std::ostream& out);
+
+  // The services of a game in that program folder: the shell's desktop is its "Desktop". A
+  // caller may put another random source or window host in their place.
+  Services forFolder(const std::filesystem::path& folder);
+
+  ScriptedDialogs dialogs;
+  ScriptedClock clock;
+  ScriptedRandom random;
+  std::unique_ptr<ScriptedShell> shell;  // made by forFolder
+  ScriptedSession session;
+  ScriptedWindowHost windows;
+  ScriptedInstanceLock instance;
 
  private:
   std::ostream& out_;

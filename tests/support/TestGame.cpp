@@ -4,15 +4,12 @@
 
 namespace myu::test {
 
-TestGame::TestGame() {
+TestGame::TestGame() : ScriptedServices(transcript_) {
   std::random_device rd;
   folder = std::filesystem::temp_directory_path() /
            ("myuruka-test-" + std::to_string(rd()) + std::to_string(rd()));
   std::filesystem::create_directories(folder);
-  shell = std::make_unique<ScriptedShell>(out_, pathToUtf8(folder / "Desktop"));
-  windows.clock = &clock;
-  Services s{&dialogs, &clock, &random, shell.get(), &session, &windows};
-  game_ = std::make_unique<Game>(folder, s);
+  game_ = std::make_unique<Game>(folder, forFolder(folder));
   game_->errorLogObserver = [this](const std::string& line) { errors.push_back(line); };
 }
 

@@ -14,15 +14,24 @@
 
 namespace myu::test {
 
-class TestGame {
+namespace detail {
+// The transcript, made before the services that write into it.
+struct Transcript {
+  std::ostringstream transcript_;
+};
+}  // namespace detail
+
+// The scripted services are the game's own members: dialogs, clock, random, shell, session,
+// windows.
+class TestGame : private detail::Transcript, public ScriptedServices {
  public:
   TestGame();
   ~TestGame();
 
   Game& game() { return *game_; }
   GameState& st() { return game_->st; }
-  std::string transcript() const { return out_.str(); }
-  void clearTranscript() { out_.str(""); }
+  std::string transcript() const { return transcript_.str(); }
+  void clearTranscript() { transcript_.str(""); }
 
   // Writes a file of the program folder: text converted to code page 932.
   void put(const std::string& name, const std::string& utf8Text);
@@ -39,13 +48,6 @@ class TestGame {
   // Every line written to the error log.
   std::vector<std::string> errors;
 
-  std::ostringstream out_;
-  ScriptedDialogs dialogs{out_};
-  ScriptedClock clock;
-  ScriptedRandom random{out_};
-  std::unique_ptr<ScriptedShell> shell;
-  ScriptedSession session{out_};
-  ScriptedWindowHost windows{out_};
   std::filesystem::path folder;
 
  private:

@@ -14,13 +14,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <sstream>
 
 #include "kernel/Game.h"
-#include "testsupport/Scripted.h"
+#include "support/ui/UiGame.h"
 #include "ui/FormView.h"
 #include "ui/MessageBoxStyle.h"
 #include "ui/QtWindowHost.h"
@@ -96,56 +94,24 @@ class frmProbe : public Form {
   PauseLog* pauseLog = nullptr;
 };
 
-// A picture of 40 × 20 pixels: red on the left half, green on the right.
-QString twoColourPicture(const QTemporaryDir& dir) {
-  QImage img(40, 20, QImage::Format_RGB32);
-  img.fill(QColor(255, 0, 0));
-  for (int y = 0; y < 20; ++y)
-    for (int x = 20; x < 40; ++x) img.setPixelColor(x, y, QColor(0, 160, 0));
-  const QString path = dir.filePath(QStringLiteral("two.bmp"));
-  img.save(path, "BMP");
-  return path;
-}
-
 }  // namespace
 
 class FormViewTest : public QObject {
   Q_OBJECT
 
  private:
-  std::ostringstream out_;
-  ScriptedDialogs dialogs_{out_};
-  ScriptedClock clock_;
-  ScriptedRandom random_{out_};
-  ScriptedShell shell_{out_, "/nonexistent"};
-  ScriptedSession session_{out_};
-  std::unique_ptr<ui::QtWindowHost> host_;
-  std::unique_ptr<Game> game_;
-  QTemporaryDir dir_;
+  std::unique_ptr<test::UiGame> t_;
 
   frmProbe& shown() {
-    frmProbe& f = game_->form<frmProbe>();
-    game_->show(f);
+    frmProbe& f = t_->game().form<frmProbe>();
+    t_->game().show(f);
     return f;
   }
-  ui::FormView* view(Form& f) { return host_->viewOf(f); }
+  ui::FormView* view(Form& f) { return t_->host().viewOf(f); }
 
  private slots:
-  void init() {
-    host_ = std::make_unique<ui::QtWindowHost>();
-    Services s;
-    s.dialogs = &dialogs_;
-    s.clock = &clock_;
-    s.random = &random_;
-    s.shell = &shell_;
-    s.session = &session_;
-    s.windows = host_.get();
-    game_ = std::make_unique<Game>(dir_.path().toStdString(), s);
-  }
-  void cleanup() {
-    game_.reset();
-    host_.reset();
-  }
+  void init() { t_ = std::make_unique<test::UiGame>(); }
+  void cleanup() { t_.reset(); }
 
   void widgetsAreNamedAfterTheirControlsAndNested() {
     frmProbe& f = shown();
@@ -247,10 +213,10 @@ class FormViewTest : public QObject {
   void timersTickAndStopAsTheFormSays() {
     frmProbe& f = shown();
     f.timer("CountTime")->enabled = true;
-    host_->syncAll();
+    t_->host().syncAll();
     QTRY_VERIFY(f.ticks >= 2);
     f.timer("CountTime")->enabled = false;
-    host_->syncAll();
+    t_->host().syncAll();
     QTest::qWait(30);
     const int stopped = f.ticks;
     QTest::qWait(80);
@@ -283,18 +249,18 @@ class FormViewTest : public QObject {
     QVERIFY(!f.closed);
     f.refuseClose = false;
     QVERIFY(view(f)->close());
-    QVERIFY(game_->findForm("frmProbe") == nullptr);
-    QVERIFY(!host_->anyFormShown());
+    QVERIFY(t_->game().findForm("frmProbe") == nullptr);
+    QVERIFY(!t_->host().anyFormShown());
   }
 
   void aModalFormWaitsUntilItCloses() {
-    frmProbe& f = game_->form<frmProbe>();
+    frmProbe& f = t_->game().form<frmProbe>();
     bool closedInside = false;
     QTimer::singleShot(10, this, [&] {
       closedInside = true;
-      game_->unload(f);
+      t_->game().unload(f);
     });
-    game_->show(f, true);
+    t_->game().show(f, true);
     QVERIFY(closedInside);
   }
 
@@ -329,11 +295,14 @@ class FormViewTest : public QObject {
     QFETCH(QColor, right);
     frmProbe& f = shown();
     Control& pic = f.ctl("Picture1");
-    pic.picture = twoColourPicture(dir_).toStdString();
+    // 40 × 20 pixels: red on the left half, green on the right.
+    const QString two = t_->path(QStringLiteral("two.bmp"));
+    QVERIFY(test::writeBmp(two, 40, 20, QColor(255, 0, 0), QColor(0, 160, 0)));
+    pic.picture = two.toStdString();
     pic.mirrored = mirrored;
     pic.stretch = stretch;
     pic.borderStyle = border;
-    host_->syncAll();
+    t_->host().syncAll();
     QWidget* w = view(f)->widget("Picture1");
     QCOMPARE(w->size(), QSize(100, 100));
     QImage img = w->grab().toImage();
@@ -345,7 +314,7 @@ class FormViewTest : public QObject {
     QCOMPARE(img.pixelColor(99, 99) == QColor(0, 0, 0), border == 1);
     // The same file the other way round is drawn anew.
     pic.mirrored = !mirrored;
-    host_->syncAll();
+    t_->host().syncAll();
     img = w->grab().toImage();
     QCOMPARE(img.pixelColor(leftSpot), right);
     QCOMPARE(img.pixelColor(rightSpot), left);
@@ -362,7 +331,7 @@ class FormViewTest : public QObject {
   void aPauseAnswersTheOwnerAndTheClosedWindowWaitsForTheClick() {
     QFETCH(bool, modal);
     QFETCH(int, pauseMs);
-    frmProbe& f = game_->form<frmProbe>();
+    frmProbe& f = t_->game().form<frmProbe>();
     PauseLog log;
     log.pauseMs = pauseMs;
     f.pauseLog = &log;
@@ -381,9 +350,9 @@ class FormViewTest : public QObject {
     };
     if (modal) {
       QTimer::singleShot(0, this, click);
-      game_->show(f, true);  // returns once the window has closed
+      t_->game().show(f, true);  // returns once the window has closed
     } else {
-      game_->show(f);
+      t_->game().show(f);
       click();
     }
     // The choice reached the form during the first pause.
@@ -392,7 +361,7 @@ class FormViewTest : public QObject {
     // Closing a modal window ended that pause and skipped the second, long before their
     // minutes were up.
     if (modal) QVERIFY(clock.elapsed() < 30000);
-    QVERIFY(game_->findForm("frmProbe") == nullptr);
+    QVERIFY(t_->game().findForm("frmProbe") == nullptr);
     // The window's view stayed while its click was still running, and went after it.
     QVERIFY(!goneWhilePausing);
     QTRY_VERIFY(v.isNull());

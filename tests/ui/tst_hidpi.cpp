@@ -4,12 +4,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
-#include <sstream>
 
 #include "kernel/Game.h"
-#include "testsupport/Scripted.h"
+#include "support/ui/UiGame.h"
 #include "ui/FormView.h"
 #include "ui/QtWindowHost.h"
 
@@ -30,42 +28,16 @@ class frmProbe : public Form {
   ControlArray imgIcon = addArray(Kind::Image, "imgIcon", 1);
 };
 
-// A picture of w × h pixels: `left` on the left half, `right` on the right, with one
-// device pixel of `dot` at the top left.
-void paint(const QString& path, int w, int h, QColor left, QColor right, QColor dot) {
-  QImage img(w, h, QImage::Format_RGB32);
-  img.fill(left);
-  for (int y = 0; y < h; ++y)
-    for (int x = w / 2; x < w; ++x) img.setPixelColor(x, y, right);
-  img.setPixelColor(0, 0, dot);
-  QVERIFY(img.save(path, "BMP"));
-}
-
 }  // namespace
 
 class HiDpiTest : public QObject {
   Q_OBJECT
 
-  std::ostringstream out_;
-  ScriptedDialogs dialogs_{out_};
-  ScriptedClock clock_;
-  ScriptedRandom random_{out_};
-  ScriptedShell shell_{out_, "/nonexistent"};
-  ScriptedSession session_{out_};
-  std::unique_ptr<ui::QtWindowHost> host_;
-  std::unique_ptr<Game> game_;
-  QTemporaryDir dir_;
+  std::unique_ptr<test::UiGame> t_;
 
  private slots:
-  void init() {
-    host_ = std::make_unique<ui::QtWindowHost>();
-    Services s{&dialogs_, &clock_, &random_, &shell_, &session_, host_.get()};
-    game_ = std::make_unique<Game>(dir_.path().toStdString(), s);
-  }
-  void cleanup() {
-    game_.reset();
-    host_.reset();
-  }
+  void init() { t_ = std::make_unique<test::UiGame>(); }
+  void cleanup() { t_.reset(); }
 
   void picturesComeFromTheirTwinAtTwiceTheSize_data() {
     QTest::addColumn<bool>("twin");
@@ -86,18 +58,18 @@ class HiDpiTest : public QObject {
     QFETCH(bool, sharpDot);
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
     const QString name = twin ? QStringLiteral("pose") : QStringLiteral("alone");
-    const QString path = dir_.filePath(name + QStringLiteral(".bmp"));
-    paint(path, 40, 20, QColor(255, 0, 0), QColor(0, 160, 0), QColor(255, 0, 0));
+    const QString path = t_->path(name + QStringLiteral(".bmp"));
+    QVERIFY(test::writeBmp(path, 40, 20, QColor(255, 0, 0), QColor(0, 160, 0), QColor(255, 0, 0)));
     if (twin)
-      paint(dir_.filePath(name + QStringLiteral("@2x.bmp")), 80, 40, QColor(0, 0, 255),
-            QColor(255, 255, 0), QColor(255, 0, 255));
+      QVERIFY(test::writeBmp(t_->path(name + QStringLiteral("@2x.bmp")), 80, 40, QColor(0, 0, 255),
+                             QColor(255, 255, 0), QColor(255, 0, 255)));
 
-    frmProbe& f = game_->form<frmProbe>();
-    game_->show(f);
+    frmProbe& f = t_->game().form<frmProbe>();
+    t_->game().show(f);
     f.Picture1.picture = path.toStdString();
     f.Picture1.mirrored = mirrored;
-    host_->syncAll();
-    auto* label = qobject_cast<QLabel*>(host_->viewOf(f)->widget("Picture1"));
+    t_->host().syncAll();
+    auto* label = qobject_cast<QLabel*>(t_->host().viewOf(f)->widget("Picture1"));
     QVERIFY(label != nullptr);
     const QPixmap pm = label->pixmap();
     QCOMPARE(pm.deviceIndependentSize(), QSizeF(40, 20));
@@ -113,16 +85,17 @@ class HiDpiTest : public QObject {
 
   // A cursor picture of 32 × 32 with a twin of 64 × 64: the cursor is the twin, at 32 × 32.
   void aCursorComesFromItsTwin() {
-    const QString path = dir_.filePath(QStringLiteral("cursor.bmp"));
-    paint(path, 32, 32, QColor(255, 0, 255), QColor(255, 200, 40), QColor(255, 0, 255));
-    paint(dir_.filePath(QStringLiteral("cursor@2x.bmp")), 64, 64, QColor(255, 0, 255),
-          QColor(40, 200, 255), QColor(255, 0, 255));
-    frmProbe& f = game_->form<frmProbe>();
-    game_->show(f);
+    const QString path = t_->path(QStringLiteral("cursor.bmp"));
+    QVERIFY(test::writeBmp(path, 32, 32, QColor(255, 0, 255), QColor(255, 200, 40),
+                           QColor(255, 0, 255)));
+    QVERIFY(test::writeBmp(t_->path(QStringLiteral("cursor@2x.bmp")), 64, 64, QColor(255, 0, 255),
+                           QColor(40, 200, 255), QColor(255, 0, 255)));
+    frmProbe& f = t_->game().form<frmProbe>();
+    t_->game().show(f);
     f.imgIcon[0].picture = path.toStdString();
     f.Picture1.cursor = 0;
-    host_->syncAll();
-    const QCursor cursor = host_->viewOf(f)->widget("Picture1")->cursor();
+    t_->host().syncAll();
+    const QCursor cursor = t_->host().viewOf(f)->widget("Picture1")->cursor();
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     const QPixmap pm = cursor.pixmap();
     QCOMPARE(pm.devicePixelRatio(), 2.0);

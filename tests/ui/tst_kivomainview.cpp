@@ -4,17 +4,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <sstream>
 
 #include "kernel/Game.h"
 #include "petwindow/frmKivoMain.h"
-#include "testsupport/Scripted.h"
+#include "support/ui/UiGame.h"
 #include "ui/KivoMainView.h"
 #include "ui/QtWindowHost.h"
-#include "ui/Views.h"
 
 using namespace myu;
 
@@ -22,43 +19,20 @@ class KivoMainViewTest : public QObject {
   Q_OBJECT
 
  private:
-  std::ostringstream out_;
-  ScriptedDialogs dialogs_{out_};
-  ScriptedClock clock_;
-  ScriptedRandom random_{out_};
-  ScriptedShell shell_{out_, "/nonexistent"};
-  ScriptedSession session_{out_};
-  std::unique_ptr<ui::QtWindowHost> host_;
-  std::unique_ptr<Game> game_;
-  QTemporaryDir dir_;
+  std::unique_ptr<test::UiGame> t_;
 
  private slots:
   void init() {
-    dialogs_.autoMode = true;
-    host_ = std::make_unique<ui::QtWindowHost>();
-    ui::registerViews(*host_);
-    Services s;
-    s.dialogs = &dialogs_;
-    s.clock = &clock_;
-    s.random = &random_;
-    s.shell = &shell_;
-    s.session = &session_;
-    s.windows = host_.get();
-    game_ = std::make_unique<Game>(dir_.path().toStdString(), s);
-    game_->st.petName = "ぴよ";
-    game_->st.maxHp = 60;
-    game_->st.hp = 60;
+    t_ = std::make_unique<test::UiGame>();
+    t_->preparePetWindow();
   }
-  void cleanup() {
-    game_.reset();
-    host_.reset();
-  }
+  void cleanup() { t_.reset(); }
 
   void theRightButtonOnThePetOpensTheWindowsMenu() {
-    auto& pet = game_->form<frmKivoMain>();
+    auto& pet = t_->game().form<frmKivoMain>();
     pet.setWindowMode(0);
-    game_->show(pet);
-    auto* view = qobject_cast<ui::KivoMainView*>(host_->viewOf(pet));
+    t_->game().show(pet);
+    auto* view = qobject_cast<ui::KivoMainView*>(t_->host().viewOf(pet));
     QVERIFY(view != nullptr);
     QCOMPARE(view->windowTitle(), QStringLiteral("ミュルカ"));
     const int widthBefore = pet.me().width;
@@ -83,9 +57,9 @@ class KivoMainViewTest : public QObject {
   }
 
   void minimisingIsReportedToThePetWindow() {
-    auto& pet = game_->form<frmKivoMain>();
-    game_->show(pet);
-    QWidget* view = host_->viewOf(pet);
+    auto& pet = t_->game().form<frmKivoMain>();
+    t_->game().show(pet);
+    QWidget* view = t_->host().viewOf(pet);
     view->setWindowState(Qt::WindowMinimized);
     QCOMPARE(pet.windowState, 1);
     view->setWindowState(Qt::WindowNoState);

@@ -3,24 +3,19 @@
 // only for a new text or width, and a widget the owner changed, or one inside a container
 // whose colours changed, is put back to its control.
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <sstream>
 
 #include "kernel/Game.h"
 #include "petwindow/frmKivoMain.h"
-#include "testsupport/Scripted.h"
+#include "support/ui/UiGame.h"
 #include "ui/FormView.h"
 #include "ui/QtWindowHost.h"
-#include "ui/Views.h"
 
 using namespace myu;
 
@@ -57,78 +52,39 @@ class frmSyncProbe : public Form {
   bool refuseChoice = false;
 };
 
-QString putPicture(const QTemporaryDir& dir, const char* name, QColor colour) {
-  QImage img(40, 20, QImage::Format_RGB32);
-  img.fill(colour);
-  const QString path = dir.filePath(QLatin1String(name));
-  img.save(path, "BMP");
-  return path;
-}
-
 }  // namespace
 
 class ViewSyncTest : public QObject {
   Q_OBJECT
 
  private:
-  std::ostringstream out_;
-  ScriptedDialogs dialogs_{out_};
-  ScriptedClock clock_;
-  ScriptedRandom random_{out_};
-  ScriptedShell shell_{out_, "/nonexistent"};
-  ScriptedSession session_{out_};
-  std::unique_ptr<ui::QtWindowHost> host_;
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<Game> game_;
+  std::unique_ptr<test::UiGame> t_;
 
   // The pet window in its full panel, with the built program's pictures.
   frmKivoMain& shownPet() {
-    const QString from = QStringLiteral(MYURUKA_PROGRAM_DIR "/Img");
-    QDir().mkpath(dir_->filePath(QStringLiteral("Img")));
-    QDirIterator it(from, QDir::Files);
-    while (it.hasNext()) {
-      const QString source = it.next();
-      QFile::copy(source, dir_->filePath(QStringLiteral("Img/") + it.fileName()));
-    }
-    auto& pet = game_->form<frmKivoMain>();
+    t_->copyProgramPictures();
+    auto& pet = t_->game().form<frmKivoMain>();
     pet.setWindowMode(0);
-    game_->show(pet);
+    t_->game().show(pet);
     return pet;
   }
   frmSyncProbe& shownProbe() {
-    auto& f = game_->form<frmSyncProbe>();
-    game_->show(f);
+    auto& f = t_->game().form<frmSyncProbe>();
+    t_->game().show(f);
     return f;
   }
-  ui::FormView* view(Form& f) { return host_->viewOf(f); }
+  ui::FormView* view(Form& f) { return t_->host().viewOf(f); }
   void tick(Form& f, const char* timer) {
     f.fireTimer(timer);
-    host_->syncAll();
+    t_->host().syncAll();
   }
 
  private slots:
   void init() {
-    dialogs_.autoMode = true;
-    host_ = std::make_unique<ui::QtWindowHost>();
-    ui::registerViews(*host_);
-    dir_ = std::make_unique<QTemporaryDir>();
-    Services s;
-    s.dialogs = &dialogs_;
-    s.clock = &clock_;
-    s.random = &random_;
-    s.shell = &shell_;
-    s.session = &session_;
-    s.windows = host_.get();
-    game_ = std::make_unique<Game>(dir_->path().toStdString(), s);
-    game_->st.petName = "ぴよ";
-    game_->st.maxHp = 60;
-    game_->st.hp = 60;
+    t_ = std::make_unique<test::UiGame>();
+    t_->preparePetWindow();
   }
-  void cleanup() {
-    game_.reset();
-    host_.reset();
-    dir_.reset();
-  }
+  void cleanup() { t_.reset(); }
 
   void theBlinkBringsOnlyThePictureUpToDateAndReusesItsTwoPictures() {
     frmKivoMain& pet = shownPet();
@@ -146,7 +102,7 @@ class ViewSyncTest : public QObject {
     QCOMPARE(shown[2], shown[0]);
     QCOMPARE(shown[3], shown[1]);
     // Nothing changed: nothing to do.
-    host_->syncAll();
+    t_->host().syncAll();
     QCOMPARE(view(pet)->lastSynced(), Names{});
   }
 
@@ -158,7 +114,7 @@ class ViewSyncTest : public QObject {
     QVERIFY(clock->isVisible());
     QCOMPARE(clock->text(), QStringLiteral("09:00:00"));
     for (int quarter = 1; quarter <= 8; ++quarter) {
-      clock_.advanceMs(250);
+      t_->scripted.clock.advanceMs(250);
       tick(pet, "TimeTimer");
       // A quarter of a second later the text is the same: nothing to do; a second later, one
       // label.
@@ -171,7 +127,7 @@ class ViewSyncTest : public QObject {
   void theSpeechIsLaidOutAgainOnlyForANewTextOrWidth() {
     frmKivoMain& pet = shownPet();
     pet.ctl("TextWindow").caption = "こんにちは、きょうもいいてんきだね。";
-    host_->syncAll();
+    t_->host().syncAll();
     QWidget* picture = view(pet)->widget("Picture1");
     auto* speech = view(pet)->findChild<ui::CaptionLabel*>(QStringLiteral("TextWindow"));
     QVERIFY(speech != nullptr && speech->isVisible());
@@ -184,14 +140,14 @@ class ViewSyncTest : public QObject {
     }
     QCOMPARE(speech->layoutCount(), laidOut);
     pet.ctl("TextWindow").caption = "おなかすいた";
-    host_->syncAll();
+    t_->host().syncAll();
     const QImage second = picture->grab().toImage();
     QCOMPARE(speech->layoutCount(), laidOut + 1);
     // The new text is what is drawn: the speech band differs from the first one.
     const QRect band = speech->geometry();
     QVERIFY(first.copy(band) != second.copy(band));
     pet.ctl("TextWindow").width -= 600;
-    host_->syncAll();
+    t_->host().syncAll();
     picture->grab();
     QCOMPARE(speech->layoutCount(), laidOut + 2);
   }
@@ -199,26 +155,29 @@ class ViewSyncTest : public QObject {
   void aPictureShownBeforeIsNotReadAgain() {
     frmSyncProbe& f = shownProbe();
     Control& pic = f.ctl("Picture1");
-    const QString red = putPicture(*dir_, "red.bmp", QColor(255, 0, 0));
-    const QString blue = putPicture(*dir_, "blue.bmp", QColor(0, 0, 255));
+    const QString red = t_->path(QStringLiteral("red.bmp"));
+    const QString blue = t_->path(QStringLiteral("blue.bmp"));
+    QVERIFY(test::writeBmp(red, 40, 20, QColor(255, 0, 0), QColor(255, 0, 0)));
+    QVERIFY(test::writeBmp(blue, 40, 20, QColor(0, 0, 255), QColor(0, 0, 255)));
     auto* label = view(f)->findChild<QLabel*>(QStringLiteral("Picture1"));
     for (const QString& path : {red, blue}) {
       pic.picture = path.toStdString();
-      host_->syncAll();
+      t_->host().syncAll();
     }
     QCOMPARE(label->pixmap().toImage().pixelColor(5, 5), QColor(0, 0, 255));
     // The file has gone (or changed) on the disk: the picture as it was read still shows.
     QVERIFY(QFile::remove(red));
     pic.picture = red.toStdString();
-    host_->syncAll();
+    t_->host().syncAll();
     QCOMPARE(label->pixmap().toImage().pixelColor(5, 5), QColor(255, 0, 0));
     // A file never read before is read.
-    const QString green = putPicture(*dir_, "green.bmp", QColor(0, 160, 0));
+    const QString green = t_->path(QStringLiteral("green.bmp"));
+    QVERIFY(test::writeBmp(green, 40, 20, QColor(0, 160, 0), QColor(0, 160, 0)));
     pic.picture = green.toStdString();
-    host_->syncAll();
+    t_->host().syncAll();
     QCOMPARE(label->pixmap().toImage().pixelColor(5, 5), QColor(0, 160, 0));
     pic.picture.clear();
-    host_->syncAll();
+    t_->host().syncAll();
     QVERIFY(label->pixmap().isNull());
   }
 
@@ -249,13 +208,13 @@ class ViewSyncTest : public QObject {
     QCOMPARE(option->palette().color(QPalette::Window), QColor(255, 255, 255));
     f.ctl("Frame1").backColor = rgb(192, 192, 255);
     f.ctl("Frame1").foreColor = rgb(255, 0, 0);
-    host_->syncAll();
+    t_->host().syncAll();
     QCOMPARE(view(f)->widget("Frame1")->palette().color(QPalette::Window), QColor(192, 192, 255));
     QCOMPARE(option->palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(option->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     // The option's own colours still follow its control.
     f.ctl("optKind", 0).backColor = rgb(255, 192, 192);
-    host_->syncAll();
+    t_->host().syncAll();
     QCOMPARE(option->palette().color(QPalette::Window), QColor(255, 192, 192));
   }
 };

@@ -146,10 +146,9 @@ std::vector<std::string> splitScriptLine(const std::string& line) {
 }
 
 ScenarioRunner::ScenarioRunner(std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), dialogs_(out), random_(out), session_(out), windows_(out) {
+    : out_(out), err_(err), scripted_(out) {
   registerAllProcedures(procedures_);
   windows_.pump = [this](Form& f) { pumpModal(f); };
-  windows_.clock = &clock_;
 }
 
 ScenarioRunner::~ScenarioRunner() {
@@ -168,16 +167,7 @@ void ScenarioRunner::makeGame() {
     tempFolder_ = true;
   }
   std::filesystem::create_directories(folder_);
-  shell_ = std::make_unique<ScriptedShell>(out_, pathToUtf8(folder_ / "Desktop"));
-  Services s;
-  s.dialogs = &dialogs_;
-  s.clock = &clock_;
-  s.random = &random_;
-  s.shell = shell_.get();
-  s.session = &session_;
-  s.windows = &windows_;
-  s.instance = &instance_;
-  game_ = std::make_unique<Game>(folder_, s);
+  game_ = std::make_unique<Game>(folder_, scripted_.forFolder(folder_));
   game_->errorLogObserver = [this](const std::string& line) {
     out_ << "errorlog " << quoteText(line) << "\n";
   };

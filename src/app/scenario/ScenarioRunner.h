@@ -50,13 +50,14 @@ class ScenarioRunner {
 
   std::filesystem::path folder_;
   bool tempFolder_ = true;
-  ScriptedDialogs dialogs_;
-  ScriptedClock clock_;
-  ScriptedRandom random_;
-  std::unique_ptr<ScriptedShell> shell_;
-  ScriptedSession session_;
-  ScriptedWindowHost windows_;
-  ScriptedInstanceLock instance_;
+  ScriptedServices scripted_;
+  // The services the script commands set, by their short names.
+  ScriptedDialogs& dialogs_ = scripted_.dialogs;
+  ScriptedClock& clock_ = scripted_.clock;
+  ScriptedRandom& random_ = scripted_.random;
+  ScriptedSession& session_ = scripted_.session;
+  ScriptedWindowHost& windows_ = scripted_.windows;
+  ScriptedInstanceLock& instance_ = scripted_.instance;
   std::unique_ptr<Game> game_;
   ProcedureRegistry procedures_;
 };
