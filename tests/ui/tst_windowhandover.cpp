@@ -5,13 +5,11 @@
 // shown, the pet window is still loaded, and no quit was asked for. Closing the pet window
 // is what ends the program.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "friends/frmFriend.h"
 #include "kernel/Game.h"
@@ -21,9 +19,8 @@
 #include "petwindow/frmKivoMain.h"
 #include "status/frmRoyalTitle.h"
 #include "status/frmStatus.h"
-#include "testsupport/Scripted.h"
+#include "support/ui/UiGame.h"
 #include "ui/QtWindowHost.h"
-#include "ui/Views.h"
 #include "words/LangForms.h"
 
 using namespace myu;
@@ -52,26 +49,18 @@ class WindowHandoverTest : public QObject {
 
  private slots:
   void init() {
-    out_ = std::make_unique<std::ostringstream>();
-    dialogs_ = std::make_unique<ScriptedDialogs>(*out_);
-    dialogs_->autoMode = true;
-    random_ = std::make_unique<ScriptedRandom>(*out_);
-    shell_ = std::make_unique<ScriptedShell>(*out_, dir_.path().toStdString() + "/Desktop");
-    session_ = std::make_unique<ScriptedSession>(*out_);
-    host_ = std::make_unique<ui::QtWindowHost>();
-    ui::registerViews(*host_);
-    game_ = std::make_unique<Game>(dir_.path().toStdString(),
-                                   Services{dialogs_.get(), &clock_, random_.get(), shell_.get(),
-                                            session_.get(), host_.get()});
+    rig_ = std::make_unique<test::UiGame>();
+    rig_->preparePetWindow();
+    game_ = &rig_->game();
+    host_ = &rig_->host();
     GameState& s = game_->st;
     s.userName = "たろう";
-    s.petName = "ぴよ";
     s.petModel = "モフリーノ";
     s.startTime = "2026/01/01 09:00:00";
     s.maxHp = 100, s.hp = 80, s.maxMp = 50, s.mp = 20, s.happy = 50, s.manpuku = 50;
     // A word learnt and a pet that died before, so that the word list and the hall of fame
     // can be opened.
-    std::ofstream(dir_.filePath(QStringLiteral("ぴよ.dat")).toStdString(), std::ios::binary)
+    std::ofstream(rig_->path(QStringLiteral("ぴよ.dat")).toStdString(), std::ios::binary)
         << std::string("meaning1            word1                                   ");
     QVERIFY(WriteDeadPet(*game_));
     pet_ = &game_->form<frmKivoMain>();
@@ -80,10 +69,7 @@ class WindowHandoverTest : public QObject {
     host_->quitWhenClosed(*pet_);
   }
 
-  void cleanup() {
-    game_.reset();
-    host_.reset();
-  }
+  void cleanup() { rig_.reset(); }
 
   void closingWhatTheStatusWindowOpenedBringsItBack_data() {
     QTest::addColumn<int>("row");
@@ -125,21 +111,15 @@ class WindowHandoverTest : public QObject {
     userClose(*status);
     QVERIFY(pet_->shown);
     QVERIFY(!host_->quitAsked());
-    dialogs_->answers.push_back(mb::kOk);
+    rig_->scripted.dialogs.answers.push_back(mb::kOk);
     userClose(*pet_);
     QVERIFY(host_->quitAsked());
   }
 
  private:
-  QTemporaryDir dir_;
-  std::unique_ptr<std::ostringstream> out_;
-  std::unique_ptr<ScriptedDialogs> dialogs_;
-  ScriptedClock clock_;
-  std::unique_ptr<ScriptedRandom> random_;
-  std::unique_ptr<ScriptedShell> shell_;
-  std::unique_ptr<ScriptedSession> session_;
-  std::unique_ptr<ui::QtWindowHost> host_;
-  std::unique_ptr<Game> game_;
+  std::unique_ptr<test::UiGame> rig_;
+  Game* game_ = nullptr;
+  ui::QtWindowHost* host_ = nullptr;
   frmKivoMain* pet_ = nullptr;
 };
 
