@@ -17,10 +17,25 @@ namespace myu {
 
 #ifdef _WIN32
 
+int fileErrorNumber(int systemCode) {
+  switch (systemCode) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return err::kPermissionDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return err::kDiskFull;
+    default:
+      return err::kPathFileAccess;
+  }
+}
+
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) throw VbError(err::kPathFileAccess);
+  if (h == INVALID_HANDLE_VALUE) throw VbError(fileErrorNumber(static_cast<int>(GetLastError())));
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {
@@ -37,10 +52,25 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
       0)
-    throw VbError(err::kPathFileAccess);
+    throw VbError(fileErrorNumber(static_cast<int>(GetLastError())));
 }
 
 #else
+
+int fileErrorNumber(int systemCode) {
+  switch (systemCode) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+      return err::kPermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return err::kDiskFull;
+    default:
+      return err::kPathFileAccess;
+  }
+}
 
 namespace {
 void syncFolder(const std::filesystem::path& folder) {
@@ -54,7 +84,7 @@ void syncFolder(const std::filesystem::path& folder) {
 
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) throw VbError(err::kPathFileAccess);
+  if (fd < 0) throw VbError(fileErrorNumber(errno));
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -75,7 +105,7 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code ec;
   std::filesystem::rename(from, to, ec);
-  if (ec) throw VbError(err::kPathFileAccess);
+  if (ec) throw VbError(fileErrorNumber(ec.value()));
   syncFolder(to.parent_path());
 }
 
