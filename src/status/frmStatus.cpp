@@ -392,7 +392,6 @@ void frmStatus::CopyCopy_Click() {
     if (game_.MsgBox(s.petName + "の分身を作成しますか？", mb::kQuestion + mb::kOkCancel) ==
         mb::kCancel)
       return;
-    const std::string desktop = CutAtNul(game_.services().shell->desktopFolder());
     game_.closeWordFiles();
 
     const std::string langName = s.petName + ".dat";
@@ -410,9 +409,8 @@ void frmStatus::CopyCopy_Click() {
       return;
     }
     std::error_code ec;
-    // Without a desktop folder there is nowhere to put the copy (never the working folder).
-    if (desktop.empty() || !std::filesystem::is_directory(u8path(desktop), ec))
-      raise(err::kPathNotFound);
+    // A missing desktop folder is made; never the working folder instead.
+    const std::string desktop = ownersDesktop(game_);
     const auto langFrom = game_.file(langName);
     const auto iniFrom = game_.userIni();
     const auto dir = u8path(desktop);

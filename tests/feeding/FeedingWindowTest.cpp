@@ -171,6 +171,7 @@ TEST_F(FeedingWindow, listsOnlyFoodFilesAndTheFoldersBesideThem) {
   t.put("B.KRP", "");
   t.put("note.txt", "x");
   t.put("箱/c.krp", "");
+  std::filesystem::create_directories(t.folder / "Desktop");
   frmServe& f = open();
   EXPECT_EQ(f.ctl("File1").items, (std::vector<std::string>{"B.KRP", "a.krp"}));
   EXPECT_EQ(f.ctl("File1").pattern, "*.krp");
