@@ -1,5 +1,6 @@
 #include "ui/FormView.h"
 
+#include <QAbstractItemView>
 #include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextLayout>
 #include <QTimer>
@@ -277,6 +279,11 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
             [this, name] { actOn(name, [name](Form& f) { userDblClick(f, name); }); });
     l->viewport()->installEventFilter(this);
     names_[l->viewport()] = name;
+    if (c.kind == Kind::DirList) {
+      // Enter opens the selected folder, as a double click does.
+      l->installEventFilter(this);
+      names_[l] = name;
+    }
     w = l;
   } else if (c.kind == Kind::Frame) {
     if (c.caption.empty()) {
@@ -477,6 +484,10 @@ bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, dou
     if (now != items) {
       cb->clear();
       cb->addItems(items);
+      // The drop-down shows its entries whole (a place with its path), however narrow the box.
+      if (c.kind == Kind::DriveList)
+        cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) +
+                                    cb->view()->verticalScrollBar()->sizeHint().width());
     }
     if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
     if (cb->isEditable()) {
@@ -707,6 +718,15 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       if (me->button() == Qt::LeftButton && w != nullptr && w->rect().contains(me->pos()) &&
           isPassiveKind(form_->ctl(name).kind)) {
         act([name](Form& f) { userClick(f, name); });
+        return true;
+      }
+      break;
+    }
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (form_->ctl(name).kind == Kind::DirList &&
+          (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        act([name](Form& f) { userDblClick(f, name); });
         return true;
       }
       break;

@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -595,6 +596,79 @@ class WindowsTest : public QObject {
     QCOMPARE(s.mp, mp);
     QVERIFY(s.deadType.empty());
     QTRY_VERIFY(view.isNull());
+  }
+
+  // The folder list works as the platform's: a click selects, a double click or Enter opens;
+  // the open folder's ancestors stand above its subfolders, the open one marked; hidden
+  // folders are not listed. The drive list shows the place of the open folder.
+  void folderListClickSelectsDoubleClickOrEnterOpens() {
+    Rig rig;
+    const QString kvo = putFriend(rig.dir.filePath(QStringLiteral("ともだち")));
+    QDir(rig.dir.path()).mkpath(QStringLiteral(".hidden"));
+    showFriendsWindow(*rig.game);
+    auto& form = rig.game->form<frmFriend>();
+    ui::FormView* view = rig.view(form);
+    QVERIFY(view != nullptr && view->isVisible());
+    auto* dirs = view->findChild<QListWidget*>(QStringLiteral("Dir1"));
+    auto* drives = view->findChild<QComboBox*>(QStringLiteral("Drive1"));
+    QVERIFY(dirs != nullptr && drives != nullptr);
+    const QString home = QFileInfo(rig.dir.path()).canonicalFilePath();
+    const QStringList parts = home.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    auto rows = [dirs] {
+      QStringList out;
+      for (int i = 0; i < dirs->count(); ++i) out << dirs->item(i)->text();
+      return out;
+    };
+    auto rowOf = [&rows](const QString& text) { return static_cast<int>(rows().indexOf(text)); };
+    auto indent = [](qsizetype level) { return QString(level * 2, QLatin1Char(' ')); };
+    // The root, each ancestor one step further in, the open folder, then its subfolders.
+    QStringList want{QStringLiteral("▽ /")};
+    for (qsizetype i = 0; i < parts.size(); ++i)
+      want << indent(i + 1) +
+                  (i + 1 == parts.size() ? QStringLiteral("▼ ") : QStringLiteral("▽ ")) + parts[i];
+    const QString sub = indent(parts.size() + 1) + QStringLiteral("▷ ともだち");
+    QCOMPARE(rows().mid(0, want.size()), want);
+    QVERIFY2(rows().contains(sub), qPrintable(rows().join(QLatin1Char('|'))));
+    for (const QString& row : rows())
+      QVERIFY2(!row.contains(QLatin1String(".hidden")), qPrintable(row));
+    QCOMPARE(dirs->currentRow(), static_cast<int>(parts.size()));  // the open folder
+    QCOMPARE(drives->currentText(), QStringLiteral("ペットのフォルダ (") + home + QLatin1Char(')'));
+    shoot(view, "folder-list.png");
+
+    // The owner's mouse, through the window as the system delivers it, a pause before each act
+    // so that two acts never make one double click.
+    QWindow* window = view->windowHandle();
+    auto pointAt = [&](int row) {
+      QApplication::processEvents();
+      QTest::qWait(QApplication::doubleClickInterval() + 50);
+      return dirs->viewport()->mapTo(view, dirs->visualItemRect(dirs->item(row)).center());
+    };
+    auto click = [&](int row) {
+      QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, pointAt(row));
+    };
+    auto doubleClick = [&](int row) {
+      QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, pointAt(row));
+    };
+
+    // One click on the subfolder only selects it.
+    click(rowOf(sub));
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home);
+    QCOMPARE(dirs->currentRow(), rowOf(sub));
+    // A double click opens it: the list now ends there, and its files are listed.
+    doubleClick(rowOf(sub));
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home + QStringLiteral("/ともだち"));
+    QCOMPARE(rows().last(), indent(parts.size() + 1) + QStringLiteral("▼ ともだち"));
+    QCOMPARE(form.ctl("File1").items, std::vector<std::string>{"はなこ.kvo"});
+    // A double click on the parent goes up one level, not two.
+    const int parent = rowOf(indent(parts.size()) + QStringLiteral("▽ ") + parts.last());
+    QVERIFY(parent >= 0);
+    doubleClick(parent);
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home);
+    // Enter opens the selected folder as well.
+    click(rowOf(sub));
+    QTest::keyClick(dirs, Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home + QStringLiteral("/ともだち"));
+    Q_UNUSED(kvo);
   }
 
   void firstProfileComboShowsItsStartingTextAndTakesTyping() {
