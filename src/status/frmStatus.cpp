@@ -168,6 +168,9 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
     field(f, 2760, y);
     y += 270;
   }
+  // The owner's type is a text of the owner's own ("あなたはどんなひと？" when untouched): as
+  // wide as the mail box below it.
+  utype.width = 2400;
   place(lbl_mail, 2760, y, 900, 255).caption = "メール";
   place(mail, 3720, y, 2400, 285);
 
