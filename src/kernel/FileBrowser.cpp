@@ -222,7 +222,10 @@ bool FileBrowser::showFolder(const std::string& path) {
   const std::string inner(chain.size() * 2, ' ');
   for (auto& name : subfolderNames(p)) {
     dirEntries_.push_back(p / u8path(name));
-    dir.items.push_back(inner + "▷ " + name);
+    std::string row = inner;
+    row += "▷ ";
+    row += name;
+    dir.items.push_back(std::move(row));
   }
   // The open folder is the list's choice until the owner clicks another.
   dir.listIndex = static_cast<int>(chain.size()) - 1;

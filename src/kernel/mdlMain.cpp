@@ -29,7 +29,7 @@ void ErrorHandle(Game& g, std::int32_t number, const std::string& description,
 
 std::string ownersDesktop(Game& g) {
   Shell* shell = g.services().shell;
-  const std::string desktop = shell != nullptr ? CutAtNul(shell->desktopFolder()) : std::string();
+  std::string desktop = shell != nullptr ? CutAtNul(shell->desktopFolder()) : std::string();
   if (desktop.empty()) raise(err::kPathNotFound);
   const std::filesystem::path folder = u8path(desktop);
   std::error_code ec;
