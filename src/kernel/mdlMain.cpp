@@ -35,7 +35,7 @@ std::string ownersDesktop(Game& g) {
   std::error_code ec;
   if (std::filesystem::is_directory(folder, ec)) return desktop;
   std::filesystem::create_directories(folder, ec);
-  if (ec) raise(fileErrorNumber(ec.value()));
+  if (ec) raise(fileErrorNumber(ec));
   if (!std::filesystem::is_directory(folder, ec)) raise(err::kPathNotFound);
   return desktop;
 }

@@ -15,6 +15,16 @@
 
 namespace myu {
 
+int fileErrorNumber(const std::error_code& error) {
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+      error == std::errc::read_only_file_system)
+    return err::kPermissionDenied;
+  if (error == std::errc::no_space_on_device) return err::kDiskFull;
+  // The system's own codes (GetLastError on Windows) say more than their portable names.
+  if (error.category() == std::system_category()) return fileErrorNumber(error.value());
+  return err::kPathFileAccess;
+}
+
 #ifdef _WIN32
 
 int fileErrorNumber(int systemCode) {
@@ -105,7 +115,7 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code ec;
   std::filesystem::rename(from, to, ec);
-  if (ec) throw VbError(fileErrorNumber(ec.value()));
+  if (ec) throw VbError(fileErrorNumber(ec));
   syncFolder(to.parent_path());
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace myu {
 
@@ -12,6 +13,8 @@ namespace myu {
 // permission, a read-only file system or file), 61 when the disk is full, 75 for a path that
 // cannot be used otherwise.
 int fileErrorNumber(int systemCode);
+// The same for an error of the standard library's file system functions.
+int fileErrorNumber(const std::error_code& error);
 
 // Creates or truncates the file, writes the bytes and flushes them to the disk. Raises a
 // VbError (70 the system refuses the write, 75 cannot be made, 61 the disk is full) on failure.

@@ -38,6 +38,17 @@ TEST(FileErrorNumber, ARefusedWriteIs70AnUnusablePath75) {
     SCOPED_TRACE(c.systemCode);
     EXPECT_EQ(fileErrorNumber(c.systemCode), c.number);
   }
+  // The standard library's errors, in either category.
+  EXPECT_EQ(fileErrorNumber(std::make_error_code(std::errc::permission_denied)),
+            err::kPermissionDenied);
+  EXPECT_EQ(fileErrorNumber(std::make_error_code(std::errc::read_only_file_system)),
+            err::kPermissionDenied);
+  EXPECT_EQ(fileErrorNumber(std::make_error_code(std::errc::no_such_file_or_directory)),
+            err::kPathFileAccess);
+#ifndef _WIN32
+  EXPECT_EQ(fileErrorNumber(std::error_code(EROFS, std::system_category())),
+            err::kPermissionDenied);
+#endif
   EXPECT_EQ(errorDescription(err::kPermissionDenied), "書き込みできません。");
   EXPECT_EQ(errorDescription(err::kPathFileAccess), "パス名が無効です。");
 }
