@@ -826,6 +826,10 @@ class WindowsTest : public QObject {
       const int need = QFontMetrics(bar).horizontalAdvance(box->windowTitle()) +
                        8 * QFontMetrics(box->font()).height();
       roomy = box->width() >= need ? 1 : 0;
+      if (qEnvironmentVariableIsSet("MYURUKA_SHOTS"))
+        shoot(box,
+              qPrintable(QStringLiteral("fit-message-box-") +
+                         QString::number(qApp->devicePixelRatio() * 100) + QStringLiteral(".png")));
       box->done(0);
     });
     dialogs.msgBox("はい？", mb::kYesNo + mb::kQuestion, "確認ウインドウ");
