@@ -45,7 +45,14 @@ int fileErrorNumber(int systemCode) {
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) throw VbError(fileErrorNumber(static_cast<int>(GetLastError())));
+  if (h == INVALID_HANDLE_VALUE) {
+    const auto code = static_cast<int>(GetLastError());
+    // Windows refuses a folder where the file goes as it refuses a write: a path not to use.
+    std::error_code ec;
+    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(file, ec))
+      throw VbError(err::kPathFileAccess);
+    throw VbError(fileErrorNumber(code));
+  }
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {

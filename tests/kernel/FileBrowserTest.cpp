@@ -68,8 +68,8 @@ class FolderList : public ::testing::Test {
   FolderList() {
     t.dialogs.autoMode = true;
     t.healthyPet("たろう", 50);
-    fs::create_directories(t.folder / "箱");
-    fs::create_directories(t.folder / ".隠し");
+    fs::create_directories(t.folder / u8path("箱"));
+    fs::create_directories(t.folder / u8path(".隠し"));
     t.put("箱/c.krp", "");
   }
   frmServe& open() {
