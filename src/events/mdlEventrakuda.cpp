@@ -87,8 +87,7 @@ bool MakeHumpLevel(Game& g, std::string& path, std::int32_t& level) {
 
 bool makeDir(Game& g, std::string& path) {
   return guarded(g, "mdlEventrakuda/makeDir ", false, [&] {
-    std::string desktop = CutAtNul(g.services().shell->desktopFolder());
-    if (desktop.empty()) raise(err::kPathNotFound);
+    std::string desktop = ownersDesktop(g);
     if (desktop.back() != '/' && desktop.back() != '\\') desktop += kSep;
     path = desktop + kRootName + kSep;
     const fs::path root = u8path(path);

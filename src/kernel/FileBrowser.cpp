@@ -39,16 +39,16 @@ std::vector<std::string> listNames(const fs::path& folder, Keep keep) {
   return names;
 }
 
-#ifndef _WIN32
-// A folder the browser offers on a system without drives, once.
-void addPlace(std::vector<std::string>& places, const fs::path& p) {
+// A place offered once, when it is a folder that can be read.
+void addPlace(std::vector<Place>& places, std::string name, const fs::path& p) {
   if (p.empty() || !isReadableFolder(p)) return;
   std::error_code ec;
   fs::path canon = fs::weakly_canonical(p, ec);
-  std::string text = pathToUtf8(ec ? p : canon);
-  if (std::find(places.begin(), places.end(), text) == places.end()) places.push_back(text);
+  std::string path = pathToUtf8(ec ? p : canon);
+  for (const Place& place : places)
+    if (place.path == path) return;
+  places.push_back({std::move(name), std::move(path)});
 }
-#endif
 
 bool isSeparator(char c) {
   return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
@@ -100,32 +100,51 @@ bool matchesPattern(const std::string& utf8Name, const std::string& pattern) {
   return globMatch(codePoints(utf8Name), codePoints(pattern));
 }
 
-std::vector<std::string> browsePlaces(const std::string& desktop, const fs::path& programFolder) {
-  std::vector<std::string> places;
+std::vector<Place> placesOf(const PlaceSources& sources) {
+  std::vector<Place> places;
+  addPlace(places, "ホーム", sources.home);
+  addPlace(places, "デスクトップ", sources.desktop);
+  addPlace(places, "ペットのフォルダ", sources.petFolder);
+  addPlace(places, "ルート", sources.root);
+  if (!sources.user.empty() && sources.user.find('/') == std::string::npos) {
+    const fs::path user = u8path(sources.user);
+    for (const fs::path& media : {sources.root / "media" / user, sources.root / "run/media" / user})
+      for (const auto& name : subfolderNames(media)) addPlace(places, name, media / u8path(name));
+  }
+  return places;
+}
+
+std::vector<Place> browsePlaces(const std::string& desktop, const fs::path& petFolder) {
+  std::vector<Place> places;
 #ifdef _WIN32
   for (char d = 'A'; d <= 'Z'; ++d) {
-    std::string root = std::string(1, d) + ":\\";
+    const std::string drive = std::string(1, d) + ":";
     std::error_code ec;
-    if (fs::exists(fs::path(root), ec)) places.push_back(std::string(1, d) + ":");
+    if (fs::exists(fs::path(drive + "\\"), ec)) places.push_back({drive, drive + "\\"});
   }
   (void)desktop;
-  (void)programFolder;
+  (void)petFolder;
 #else
-  if (const char* home = std::getenv("HOME")) addPlace(places, u8path(home));
-  if (!desktop.empty()) addPlace(places, u8path(desktop));
-  addPlace(places, programFolder);
-  std::vector<fs::path> roots;
-  if (const char* user = std::getenv("USER")) roots.push_back(fs::path("/media") / user);
-  roots.emplace_back("/mnt");
-  for (const auto& root : roots)
-    for (const auto& name : subfolderNames(root)) addPlace(places, root / u8path(name));
+  PlaceSources sources;
+  if (const char* home = std::getenv("HOME")) sources.home = u8path(home);
+  if (!desktop.empty()) sources.desktop = u8path(desktop);
+  sources.petFolder = petFolder;
+  if (const char* user = std::getenv("USER")) sources.user = user;
+  places = placesOf(sources);
 #endif
   return places;
 }
 
+std::string placeLine(const Place& place) {
+  if (place.name.size() == 2 && place.name[1] == ':') return place.name;
+  return place.name + " (" + place.path + ")";
+}
+
 std::vector<std::string> subfolderNames(const fs::path& folder) {
-  return listNames(
-      folder, [](const fs::directory_entry& e, std::error_code& ec) { return e.is_directory(ec); });
+  return listNames(folder, [](const fs::directory_entry& e, std::error_code& ec) {
+    const std::string name = pathToUtf8(e.path().filename());
+    return !name.empty() && name[0] != '.' && e.is_directory(ec);
+  });
 }
 
 std::vector<std::string> matchingFileNames(const fs::path& folder, const std::string& pattern) {
@@ -151,12 +170,11 @@ void FileBrowser::wire(Handlers handlers) {
              clicked();
            });
   form_.on(file_, Event::DragDrop, std::move(handlers.dropped));
-  form_.on(dir_, Event::Click, [this](const EventArgs&) {
-    Control& dir = dir_;
-    if (dir.listIndex < 0 || dir.listIndex >= static_cast<int>(dir.items.size())) return;
-    const std::string& item = dir.items[static_cast<size_t>(dir.listIndex)];
-    fs::path here = u8path(dir.path);
-    showFolder(pathToUtf8(item == ".." ? here.parent_path() : here / u8path(item)));
+  // A click only selects (the list's index is set by then); a double click opens.
+  form_.on(dir_, Event::DblClick, [this](const EventArgs&) {
+    const int i = dir_.listIndex;
+    if (i < 0 || i >= static_cast<int>(dirEntries_.size())) return;
+    showFolder(pathToUtf8(dirEntries_[static_cast<size_t>(i)]));
   });
   form_.on(dir_, Event::Change, [this](const EventArgs&) {
     Control& dir = dir_;
@@ -169,9 +187,11 @@ void FileBrowser::wire(Handlers handlers) {
 
 void FileBrowser::start(const std::string& folder) {
   Game& g = form_.game();
-  drive_.items = browsePlaces(
+  places_ = browsePlaces(
       g.services().shell != nullptr ? g.services().shell->desktopFolder() : std::string(),
       g.folder());
+  drive_.items.clear();
+  for (const Place& place : places_) drive_.items.push_back(placeLine(place));
   showFolder(folder);
 }
 
@@ -183,25 +203,33 @@ bool FileBrowser::showFolder(const std::string& path) {
   if (!ec) p = canon;
   Control& dir = dir_;
   dir.path = pathToUtf8(p);
-  dir.items.clear();
-  if (p.has_parent_path() && p.parent_path() != p) dir.items.emplace_back("..");
-  for (auto& name : subfolderNames(p)) dir.items.push_back(name);
-  dir.listIndex = -1;
-  // The drive list follows: the place that holds the folder, if it is one of them.
-  Control& drive = drive_;
-  size_t best = 0;
-  for (size_t i = 0; i < drive.items.size(); ++i) {
-    const std::string& place = drive.items[i];
-    bool inside =
-        dir.path == place ||
-        (dir.path.size() > place.size() && dir.path.compare(0, place.size(), place) == 0 &&
-         (isSeparator(place.back()) || isSeparator(dir.path[place.size()])));
-    if (inside && place.size() >= best) {
-      best = place.size();
-      drive.listIndex = static_cast<int>(i);
-      drive.text = place;
-    }
+  // The open folder's ancestors from the root down, the open one, then its subfolders.
+  std::vector<fs::path> chain;
+  for (fs::path at = p;; at = at.parent_path()) {
+    chain.push_back(at);
+    if (!at.has_relative_path() || at.parent_path() == at) break;
   }
+  std::reverse(chain.begin(), chain.end());
+  dirEntries_.clear();
+  dir.items.clear();
+  for (size_t level = 0; level < chain.size(); ++level) {
+    const fs::path& at = chain[level];
+    const std::string name = at.has_relative_path() ? pathToUtf8(at.filename()) : pathToUtf8(at);
+    const bool open = level + 1 == chain.size();
+    dirEntries_.push_back(at);
+    dir.items.push_back(std::string(level * 2, ' ') + (open ? "▼ " : "▽ ") + name);
+  }
+  const std::string inner(chain.size() * 2, ' ');
+  for (auto& name : subfolderNames(p)) {
+    dirEntries_.push_back(p / u8path(name));
+    std::string row = inner;
+    row += "▷ ";
+    row += name;
+    dir.items.push_back(std::move(row));
+  }
+  // The open folder is the list's choice until the owner clicks another.
+  dir.listIndex = static_cast<int>(chain.size()) - 1;
+  followDrive();
   if (onFolderChanged_) {
     onFolderChanged_();
   } else {
@@ -210,12 +238,33 @@ bool FileBrowser::showFolder(const std::string& path) {
   return true;
 }
 
-bool FileBrowser::driveChanged() {
+void FileBrowser::followDrive() {
+  // The place that holds the open folder, the nearest when several do.
   Control& drive = drive_;
-  if (drive.listIndex < 0 || drive.listIndex >= static_cast<int>(drive.items.size())) return true;
-  const std::string place = drive.items[static_cast<size_t>(drive.listIndex)];
-  if (!isReadableFolder(u8path(place)) || !showFolder(place)) return false;
-  drive.text = place;
+  const std::string& open = dir_.path;
+  size_t best = 0;
+  for (size_t i = 0; i < places_.size() && i < drive.items.size(); ++i) {
+    const std::string& place = places_[i].path;
+    const bool inside =
+        open == place || (open.size() > place.size() && open.compare(0, place.size(), place) == 0 &&
+                          (isSeparator(place.back()) || isSeparator(open[place.size()])));
+    if (inside && place.size() >= best) {
+      best = place.size();
+      drive.listIndex = static_cast<int>(i);
+      drive.text = drive.items[i];
+      drive.path = place;
+    }
+  }
+}
+
+bool FileBrowser::driveChanged() {
+  const int i = drive_.listIndex;
+  if (i < 0 || i >= static_cast<int>(places_.size())) return true;
+  const std::string place = places_[static_cast<size_t>(i)].path;
+  if (!isReadableFolder(u8path(place)) || !showFolder(place)) {
+    followDrive();  // the list shows the place of the open folder again
+    return false;
+  }
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/DurableFile.h"
 #include "platform/FileNames.h"
 #include "platform/Sjis.h"
 
@@ -25,6 +26,19 @@ void ErrorHandle(Game& g, std::int32_t number, const std::string& description,
   g.MsgBox("えらーが起こっちまったようですね。\r\rｴﾗｰ番号 : " + std::to_string(number) + "\r" +
                description,
            mb::kCritical + mb::kOkOnly, title);
+}
+
+std::string ownersDesktop(Game& g) {
+  Shell* shell = g.services().shell;
+  std::string desktop = shell != nullptr ? CutAtNul(shell->desktopFolder()) : std::string();
+  if (desktop.empty()) raise(err::kPathNotFound);
+  const std::filesystem::path folder = u8path(desktop);
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) return desktop;
+  std::filesystem::create_directories(folder, ec);
+  if (ec) raise(fileErrorNumber(ec));
+  if (!std::filesystem::is_directory(folder, ec)) raise(err::kPathNotFound);
+  return desktop;
 }
 
 void reportCurrentError(Game& g, std::string_view label) {

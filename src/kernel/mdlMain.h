@@ -57,6 +57,10 @@ std::int32_t GetStringA(Game& g, const std::string& section, const std::string& 
 std::int32_t OPENDAT1(Game& g);
 // Opens another pet's language file on handle 3; returns its record count.
 std::int32_t OPENDAT3(Game& g, const std::string& path);
+// The owner's desktop folder (the shell's, cut at its first NUL), made with its parents when
+// it is missing, so that the copy for a friend and the treasure hunt always find it. Raises
+// error 76 when the system names none, 70 or 75 when it cannot be made.
+std::string ownersDesktop(Game& g);
 // Switches the pet window's two game clocks.
 void ActiveKivoMain(Game& g, bool enabled);
 // Puts a window into (1) or out of (other) the always-on-top band.

@@ -15,12 +15,44 @@
 
 namespace myu {
 
+int fileErrorNumber(const std::error_code& error) {
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+      error == std::errc::read_only_file_system)
+    return err::kPermissionDenied;
+  if (error == std::errc::no_space_on_device) return err::kDiskFull;
+  // The system's own codes (GetLastError on Windows) say more than their portable names.
+  if (error.category() == std::system_category()) return fileErrorNumber(error.value());
+  return err::kPathFileAccess;
+}
+
 #ifdef _WIN32
+
+int fileErrorNumber(int systemCode) {
+  switch (systemCode) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return err::kPermissionDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return err::kDiskFull;
+    default:
+      return err::kPathFileAccess;
+  }
+}
 
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) throw VbError(err::kPathFileAccess);
+  if (h == INVALID_HANDLE_VALUE) {
+    const auto code = static_cast<int>(GetLastError());
+    // Windows refuses a folder where the file goes as it refuses a write: a path not to use.
+    std::error_code ec;
+    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(file, ec))
+      throw VbError(err::kPathFileAccess);
+    throw VbError(fileErrorNumber(code));
+  }
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {
@@ -37,10 +69,25 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
       0)
-    throw VbError(err::kPathFileAccess);
+    throw VbError(fileErrorNumber(static_cast<int>(GetLastError())));
 }
 
 #else
+
+int fileErrorNumber(int systemCode) {
+  switch (systemCode) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+      return err::kPermissionDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return err::kDiskFull;
+    default:
+      return err::kPathFileAccess;
+  }
+}
 
 namespace {
 void syncFolder(const std::filesystem::path& folder) {
@@ -54,7 +101,7 @@ void syncFolder(const std::filesystem::path& folder) {
 
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) throw VbError(err::kPathFileAccess);
+  if (fd < 0) throw VbError(fileErrorNumber(errno));
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -75,7 +122,7 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code ec;
   std::filesystem::rename(from, to, ec);
-  if (ec) throw VbError(err::kPathFileAccess);
+  if (ec) throw VbError(fileErrorNumber(ec));
   syncFolder(to.parent_path());
 }
 

@@ -67,7 +67,8 @@ class Shell {
   // Asks the system to "open" a document; returns a code above 32 on success, 2 when the
   // file does not exist, another small code on other failures.
   virtual int open(const std::string& path, const std::string& workingDirectory) = 0;
-  // The owner's desktop folder (UTF-8 path).
+  // The owner's desktop folder (UTF-8 path), whether it exists or not: XDG_DESKTOP_DIR of the
+  // XDG user folders, $HOME/Desktop when they name none. The game makes it when it needs it.
   virtual std::string desktopFolder() = 0;
 };
 

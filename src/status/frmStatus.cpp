@@ -168,6 +168,9 @@ frmStatus::frmStatus(Game& g) : Form(g, kName) {
     field(f, 2760, y);
     y += 270;
   }
+  // The owner's type is a text of the owner's own ("あなたはどんなひと？" when untouched): as
+  // wide as the mail box below it.
+  utype.width = 2400;
   place(lbl_mail, 2760, y, 900, 255).caption = "メール";
   place(mail, 3720, y, 2400, 285);
 
@@ -398,7 +401,6 @@ void frmStatus::CopyCopy_Click() {
     if (game_.MsgBox(s.petName + "の分身を作成しますか？", mb::kQuestion + mb::kOkCancel) ==
         mb::kCancel)
       return;
-    const std::string desktop = CutAtNul(game_.services().shell->desktopFolder());
     game_.closeWordFiles();
 
     const std::string langName = s.petName + ".dat";
@@ -416,9 +418,8 @@ void frmStatus::CopyCopy_Click() {
       return;
     }
     std::error_code ec;
-    // Without a desktop folder there is nowhere to put the copy (never the working folder).
-    if (desktop.empty() || !std::filesystem::is_directory(u8path(desktop), ec))
-      raise(err::kPathNotFound);
+    // A missing desktop folder is made; never the working folder instead.
+    const std::string desktop = ownersDesktop(game_);
     const auto langFrom = game_.file(langName);
     const auto iniFrom = game_.userIni();
     const auto dir = u8path(desktop);

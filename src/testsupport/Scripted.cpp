@@ -124,8 +124,6 @@ int ScriptedShell::open(const std::string& path, const std::string& workingDirec
 }
 
 std::string ScriptedShell::desktopFolder() {
-  std::error_code ec;
-  std::filesystem::create_directories(u8path(desktop_), ec);
   return desktop_;
 }
 

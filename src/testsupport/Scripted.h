@@ -69,6 +69,8 @@ class ScriptedRandom : public RandomSource {
   std::mt19937 engine_{1};
 };
 
+// A shell that opens nothing (it says what it would open) and names the desktop folder it
+// was given, which need not exist: the game makes it.
 class ScriptedShell : public Shell {
  public:
   ScriptedShell(std::ostream& out, std::string desktop) : out_(out), desktop_(std::move(desktop)) {}

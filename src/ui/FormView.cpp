@@ -1,5 +1,6 @@
 #include "ui/FormView.h"
 
+#include <QAbstractItemView>
 #include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,10 +29,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QTableWidget>
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "kernel/Game.h"
@@ -277,13 +281,18 @@ QWidget* FormView::makeWidget(const Control& c, QWidget* parent) {
             [this, name] { actOn(name, [name](Form& f) { userDblClick(f, name); }); });
     l->viewport()->installEventFilter(this);
     names_[l->viewport()] = name;
+    if (c.kind == Kind::DirList) {
+      // Enter opens the selected folder, as a double click does.
+      l->installEventFilter(this);
+      names_[l] = name;
+    }
     w = l;
   } else if (c.kind == Kind::Frame) {
     if (c.caption.empty()) {
       auto* f = new QFrame(parent);
       w = f;
     } else {
-      w = new QGroupBox(parent);
+      w = new CaptionFrame(parent);
     }
   } else if (c.kind == Kind::Grid) {
     auto* t = new QTableWidget(parent);
@@ -477,6 +486,10 @@ bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, dou
     if (now != items) {
       cb->clear();
       cb->addItems(items);
+      // The drop-down shows its entries whole (a place with its path), however narrow the box.
+      if (c.kind == Kind::DriveList)
+        cb->view()->setMinimumWidth(cb->view()->sizeHintForColumn(0) +
+                                    cb->view()->verticalScrollBar()->sizeHint().width());
     }
     if (cb->currentIndex() != c.listIndex) cb->setCurrentIndex(c.listIndex);
     if (cb->isEditable()) {
@@ -711,6 +724,15 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (form_->ctl(name).kind == Kind::DirList &&
+          (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        act([name](Form& f) { userDblClick(f, name); });
+        return true;
+      }
+      break;
+    }
     case QEvent::MouseButtonDblClick: {
       if (isPassiveKind(form_->ctl(name).kind)) {
         act([name](Form& f) { userDblClick(f, name); });
@@ -854,6 +876,58 @@ void CaptionLabel::layOut(double width) {
   }
 }
 
+double CaptionLabel::lineHeight() const {
+  const QFontMetricsF fm(font());
+  double height = std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
+  if (spread_ && lineCount_ > 1)
+    height = std::max(height, std::min(fm.lineSpacing(),
+                                       contentsRect().height() / static_cast<double>(lineCount_)));
+  return height;
+}
+
+bool CaptionLabel::textFits() {
+  if (!pixmap().isNull() || text().isEmpty()) return true;
+  const double width = std::max(1, contentsRect().width());
+  layOut(width);
+  for (const auto& layout : layouts_)
+    for (int i = 0; i < layout->lineCount(); ++i)
+      if (layout->lineAt(i).naturalTextWidth() > width + 0.5) return false;
+  // Half a pixel of rounding allowed.
+  return lineCount_ * lineHeight() <= contentsRect().height() + 0.5;
+}
+
+QRect CaptionFrame::captionRect() const {
+  if (title().isEmpty()) return {};
+  const QFontMetricsF fm(font());
+  const double line =
+      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
+  const int pad = std::max(2, static_cast<int>(fm.averageCharWidth() / 2));
+  return {2 * pad, 0, static_cast<int>(std::ceil(fm.horizontalAdvance(title()))) + 2 * pad,
+          static_cast<int>(std::ceil(line))};
+}
+
+void CaptionFrame::paintEvent(QPaintEvent* /*event*/) {
+  QPainter p(this);
+  const QRect caption = captionRect();
+  QStyleOptionFrame frame;
+  frame.initFrom(this);
+  frame.rect = rect().adjusted(0, caption.height() / 2, 0, 0);
+  frame.lineWidth = 1;
+  frame.midLineWidth = 0;
+  style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &p, this);
+  if (caption.isEmpty()) return;
+  p.fillRect(caption, palette().color(backgroundRole()));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  // The ink of the caption in the middle of its band, on the frame's line.
+  const QFontMetricsF fm(font());
+  const QRectF ink = fm.tightBoundingRect(title());
+  const double baseline = caption.top() + caption.height() / 2.0 - (ink.top() + ink.bottom()) / 2.0;
+  p.drawText(
+      QPointF(caption.left() + (caption.width() - fm.horizontalAdvance(title())) / 2.0, baseline),
+      title());
+}
+
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   if (!pixmap().isNull() || text().isEmpty()) {
     QLabel::paintEvent(event);
@@ -866,12 +940,7 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   const QFontMetricsF fm(font());
   const double width = std::max(1, contentsRect().width());
   layOut(width);
-  double lineHeight =
-      std::max(fm.height() * 0.72, font().pointSizeF() * logicalDpiY() / 72.0 * 1.05);
-  if (spread_ && lineCount_ > 1)
-    lineHeight = std::max(
-        lineHeight,
-        std::min(fm.lineSpacing(), contentsRect().height() / static_cast<double>(lineCount_)));
+  const double lineHeight = this->lineHeight();
   double y = contentsRect().top();
   for (const auto& layout : layouts_) {
     if (layout->lineCount() == 0) y += lineHeight;

@@ -17,6 +17,7 @@
 // Choosing an entry is a click on that entry.
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPolygon>
@@ -135,12 +136,16 @@ class CaptionLabel : public QLabel {
   void setSpreadLines(bool on);
   // How many times the text has been laid out: for tests.
   int layoutCount() const { return layoutCount_; }
+  // Whether every line of the text, as it is drawn, lies inside the label.
+  bool textFits();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void layOut(double width);
+  // The height of one line as drawn (spread: its share of the label's height).
+  double lineHeight() const;
 
   bool spread_ = false;
   // The layout of each paragraph, and what it was made for.
@@ -151,6 +156,21 @@ class CaptionLabel : public QLabel {
   double laidWidth_ = -1;
   bool laidWrap_ = false;
   int layoutCount_ = 0;
+};
+
+// A frame with a caption (a group box) whose caption takes one tight line, as a label's
+// lines do, so that the controls placed below the caption band never cover it, whatever the
+// font's own line height; its line runs through the middle of the caption.
+class CaptionFrame : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  using QGroupBox::QGroupBox;
+  // Where the caption is drawn, inside the frame.
+  QRect captionRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A widget painting a polygon given in twips. A per-form view may hand it a painter of its

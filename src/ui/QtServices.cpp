@@ -4,9 +4,12 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
@@ -38,6 +41,16 @@ QMessageBox::Icon qtIcon(int icon) {
       return QMessageBox::NoIcon;
   }
 }
+// The width a dialog needs for its whole title in the window manager's title bar: the title in
+// a title bar's font (bold, a quarter larger than the dialog's own, as window managers draw it),
+// with room for the bar's icon and buttons.
+int titleBarWidth(const QWidget& box) {
+  QFont bar = box.font();
+  bar.setBold(true);
+  bar.setPointSizeF(bar.pointSizeF() * 1.25);
+  return QFontMetrics(bar).horizontalAdvance(box.windowTitle()) +
+         8 * QFontMetrics(box.font()).height();
+}
 }  // namespace
 
 int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
@@ -49,6 +62,10 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
   box.setTextFormat(Qt::PlainText);
   box.setIcon(qtIcon(layout.icon));
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // A message box sizes itself to its text: a spacer keeps it as wide as its title.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(titleBarWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   std::vector<std::pair<QAbstractButton*, int>> answers;
   for (size_t i = 0; i < layout.buttons.size(); ++i) {
     const auto& b = layout.buttons[i];
@@ -74,6 +91,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
   box.setOkButtonText(QStringLiteral("OK"));
   box.setCancelButtonText(QStringLiteral("キャンセル"));
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.setMinimumWidth(titleBarWidth(box));
   if (box.exec() != QDialog::Accepted) return {};
   return box.textValue().toStdString();
 }

@@ -34,7 +34,7 @@ std::string meaningOfChoice(int k, const std::string& userName) {
 frmLangMean::frmLangMean(Game& g) : Form(g, kName) {
   me().caption = "ミュルカ";
   me().width = 4200;
-  me().height = 4300;
+  me().height = 4450;  // the button whole, with a margin below it
   place(Frame1, 120, 120, 3900, 3300).caption = "教える言葉はどんな意味ですか？";
   for (int k = 1; k <= 12; ++k)
     place(OptionL[k], k <= 6 ? 200 : 2000, 300 + ((k - 1) % 6) * 480, 1700, 360).caption =

@@ -6,6 +6,7 @@
 
 #include "feeding/FoodRecord.h"
 #include "feeding/frmServe.h"
+#include "kernel/FileBrowser.h"
 #include "kernel/UserInput.h"
 #include "platform/Sjis.h"
 #include "platform/VbError.h"
@@ -171,14 +172,19 @@ TEST_F(FeedingWindow, listsOnlyFoodFilesAndTheFoldersBesideThem) {
   t.put("B.KRP", "");
   t.put("note.txt", "x");
   t.put("箱/c.krp", "");
+  std::filesystem::create_directories(t.folder / "Desktop");
   frmServe& f = open();
   EXPECT_EQ(f.ctl("File1").items, (std::vector<std::string>{"B.KRP", "a.krp"}));
   EXPECT_EQ(f.ctl("File1").pattern, "*.krp");
   const auto& dirs = f.ctl("Dir1").items;
-  EXPECT_NE(std::find(dirs.begin(), dirs.end(), "箱"), dirs.end());
+  const auto box = std::find_if(dirs.begin(), dirs.end(), [](const std::string& row) {
+    return row.size() > 7 && row.compare(row.size() - 7, 7, "▷ 箱") == 0;
+  });
+  ASSERT_NE(box, dirs.end());
   pick(f, "a.krp", -1);
   EXPECT_TRUE(f.ctl("Frame3").visible);
-  userSelect(f, "Dir1", static_cast<int>(std::find(dirs.begin(), dirs.end(), "箱") - dirs.begin()));
+  userSelect(f, "Dir1", static_cast<int>(box - dirs.begin()));
+  userDblClick(f, "Dir1");
   EXPECT_EQ(f.ctl("File1").items, std::vector<std::string>{"c.krp"});
   // The dishes of a file in the old folder are not offered any more.
   EXPECT_FALSE(f.ctl("Frame3").visible);
@@ -191,21 +197,35 @@ TEST_F(FeedingWindow, listsOnlyFoodFilesAndTheFoldersBesideThem) {
   EXPECT_NE(std::find(places.begin(), places.end(), drive), places.end());
   EXPECT_EQ(f.ctl("Drive1").text, drive);
 #else
-  // The drive list offers the program folder and the desktop, and shows the program folder.
-  EXPECT_NE(std::find(places.begin(), places.end(), canon), places.end());
-  EXPECT_NE(std::find(places.begin(), places.end(), canon + "/Desktop"), places.end());
-  EXPECT_EQ(f.ctl("Drive1").text, canon);
+  // The drive list offers the pet's folder and the desktop, and shows the pet's folder, which
+  // holds the folder shown.
+  const std::string petFolder = placeLine({"ペットのフォルダ", canon});
+  EXPECT_NE(std::find(places.begin(), places.end(), petFolder), places.end());
+  EXPECT_NE(
+      std::find(places.begin(), places.end(), placeLine({"デスクトップ", canon + "/Desktop"})),
+      places.end());
+  EXPECT_EQ(f.ctl("Drive1").text, petFolder);
+  EXPECT_EQ(f.ctl("Drive1").path, canon);
 #endif
 }
 
 TEST_F(FeedingWindow, aDriveThatCannotBeReadLeavesTheListsAlone) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a drive of Windows cannot be taken away in a test";
+#endif
+  std::filesystem::create_directories(t.folder / "Desktop");
   frmServe& f = open();
-  std::string before = f.ctl("Dir1").path;
-  Control& drive = f.ctl("Drive1");
-  drive.items.push_back(pathToUtf8(t.folder / "gone"));
+  const Control before = f.ctl("Dir1");
+  const Control drive = f.ctl("Drive1");
+  const auto desktop =
+      std::find_if(drive.items.begin(), drive.items.end(),
+                   [](const std::string& s) { return s.rfind("デスクトップ", 0) == 0; });
+  ASSERT_NE(desktop, drive.items.end());
+  std::filesystem::remove(t.folder / "Desktop");
   answers({1});
-  userSelect(f, "Drive1", static_cast<int>(drive.items.size()) - 1);
-  EXPECT_EQ(f.ctl("Dir1").path, before);
+  userSelect(f, "Drive1", static_cast<int>(desktop - drive.items.begin()));
+  EXPECT_EQ(f.ctl("Dir1"), before);
+  EXPECT_EQ(f.ctl("Drive1"), drive);  // back on the place of the folder shown
   EXPECT_NE(t.transcript().find(
                 "msgbox style=48 title=\"ミュルカ Error\" "
                 "text=\"えっと、そのディレクトリはほんとに有効かめ？\\r\\nというか亀！！！？\""),

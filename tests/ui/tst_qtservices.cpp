@@ -1,6 +1,9 @@
 // The real dialogs, random source and shell: what the owner sees and presses in a message
-// box, a cancelled input box, random draws within their bounds, a missing document.
+// box, a cancelled input box, random draws within their bounds, a missing document, the
+// desktop folder the XDG user folders name.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -112,6 +115,38 @@ class QtServicesTest : public QObject {
     const std::string missing = (dir.path() + QStringLiteral("/お助けぺーじ.html")).toStdString();
     QCOMPARE(shell.open(missing, dir.path().toStdString()), 2);
   }
+
+#ifndef _WIN32
+  // The desktop is the XDG user folder, $HOME/Desktop when none is named; it need not exist.
+  void theDesktopIsTheXdgDesktopFolder_data() {
+    QTest::addColumn<QString>("userDirs");
+    QTest::addColumn<QString>("desktop");  // under the home folder
+    QTest::newRow("no user-dirs.dirs") << QString() << QStringLiteral("/Desktop");
+    QTest::newRow("named under home") << QStringLiteral("XDG_DESKTOP_DIR=\"$HOME/デスクトップ\"\n")
+                                      << QStringLiteral("/デスクトップ");
+    QTest::newRow("other folders only")
+        << QStringLiteral("XDG_DOWNLOAD_DIR=\"$HOME/dl\"\n") << QStringLiteral("/Desktop");
+  }
+  void theDesktopIsTheXdgDesktopFolder() {
+    QFETCH(QString, userDirs);
+    QFETCH(QString, desktop);
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toUtf8());
+    if (!userDirs.isEmpty()) {
+      QDir(home.path()).mkpath(QStringLiteral(".config"));
+      QFile f(home.path() + QStringLiteral("/.config/user-dirs.dirs"));
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(userDirs.toUtf8());
+    }
+    const std::string got = ui::QtShell().desktopFolder();
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    QCOMPARE(QString::fromStdString(got), home.path() + desktop);
+  }
+#endif
 };
 
 QTEST_MAIN(QtServicesTest)

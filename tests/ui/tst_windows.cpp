@@ -12,19 +12,25 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -41,18 +47,25 @@
 #include "kernel/UserInput.h"
 #include "memorial/Memorial.h"
 #include "memorial/frmDeaD.h"
+#include "memorial/frmDendou.h"
 #include "persistence/mdliniFile.h"
 #include "petwindow/frmKivoMain.h"
+#include "petwindow/frmSplash.h"
 #include "petwindow/mdlGraphic.h"
+#include "platform/Platform.h"
 #include "platform/Sjis.h"
 #include "startup/frmFirstProfile.h"
 #include "status/StatusWindow.h"
+#include "status/frmRoyalTitle.h"
 #include "status/frmStatus.h"
 #include "testsupport/Scripted.h"
+#include "ui/AppLook.h"
 #include "ui/FormView.h"
+#include "ui/QtServices.h"
 #include "ui/QtWindowHost.h"
 #include "ui/Twips.h"
 #include "ui/Views.h"
+#include "words/LangForms.h"
 #include "words/WordRecord.h"
 
 using namespace myu;
@@ -195,6 +208,94 @@ void labelsFit(QWidget* view) {
     QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
              qPrintable(l->objectName() + QStringLiteral(": ") + l->text()));
   }
+}
+
+// A group box's style option, which QGroupBox keeps to itself.
+struct GroupBoxPeek : QGroupBox {
+  using QGroupBox::initStyleOption;
+};
+
+// Where a frame's caption is drawn: the view's own frames say so, others ask the style.
+QRect captionOf(QGroupBox* g) {
+  if (auto* frame = qobject_cast<ui::CaptionFrame*>(g)) return frame->captionRect();
+  QStyleOptionGroupBox opt;
+  static_cast<GroupBoxPeek*>(g)->initStyleOption(&opt);
+  return g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+}
+
+// Every text a window shows that does not fit its control at the fonts of the program, with
+// the control's name: a caption wider than its label, button, box or frame, lines that run
+// below a label's or a button's bottom, a frame's caption under a control or on the line of
+// the frame around it. Controls in `cutByTheGame` are left out: the game cuts their texts.
+QStringList textFaults(QWidget* view, const QStringList& cutByTheGame) {
+  QStringList faults;
+  auto fault = [&faults](QWidget* w, const QString& text, const QString& why) {
+    faults << w->window()->objectName() + QLatin1Char('.') + w->objectName() +
+                  QStringLiteral(" \"") + text + QStringLiteral("\": ") + why;
+  };
+  for (QWidget* w : view->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(view) || cutByTheGame.contains(w->objectName())) continue;
+    const QFontMetrics fm = w->fontMetrics();
+    // A control with a text, cut by the edge of what holds it (up to the window).
+    const bool hasText =
+        (qobject_cast<QLabel*>(w) != nullptr && !static_cast<QLabel*>(w)->text().isEmpty()) ||
+        (qobject_cast<QAbstractButton*>(w) != nullptr &&
+         !static_cast<QAbstractButton*>(w)->text().isEmpty());
+    for (QWidget* up = w; hasText && up != view && up->parentWidget() != nullptr;
+         up = up->parentWidget()) {
+      const QRect inParent(w->mapTo(up->parentWidget(), QPoint(0, 0)), w->size());
+      if (!up->parentWidget()->rect().contains(inParent)) {
+        const QString text = qobject_cast<QLabel*>(w) != nullptr
+                                 ? static_cast<QLabel*>(w)->text()
+                                 : static_cast<QAbstractButton*>(w)->text();
+        fault(w, text, QStringLiteral("cut by the edge of ") + up->parentWidget()->objectName());
+        break;
+      }
+    }
+    if (auto* l = qobject_cast<ui::CaptionLabel*>(w)) {
+      if (!l->textFits()) fault(w, l->text(), QStringLiteral("runs out of its label"));
+    } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+      if (b->text().isEmpty()) continue;
+      QStyleOptionButton opt;
+      opt.initFrom(b);
+      opt.text = b->text();
+      const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+      if (fm.horizontalAdvance(b->text()) > room.width())
+        fault(w, b->text(), QStringLiteral("wider than its button"));
+      if (fm.height() > b->height() - 2)
+        fault(w, b->text(), QStringLiteral("taller than its button"));
+    } else if (auto* c = qobject_cast<QAbstractButton*>(w)) {
+      if (c->text().isEmpty()) continue;
+      QStyleOptionButton opt;
+      opt.initFrom(c);
+      opt.text = c->text();
+      const auto element = qobject_cast<QRadioButton*>(w) != nullptr
+                               ? QStyle::SE_RadioButtonContents
+                               : QStyle::SE_CheckBoxContents;
+      const QRect room = c->style()->subElementRect(element, &opt, c);
+      if (fm.horizontalAdvance(c->text()) > room.width())
+        fault(w, c->text(), QStringLiteral("wider than its box"));
+      if (fm.height() > c->height()) fault(w, c->text(), QStringLiteral("taller than its box"));
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+      if (g->title().isEmpty()) continue;
+      const QRect label = captionOf(g);
+      if (fm.horizontalAdvance(g->title()) > label.width() || label.right() >= g->width())
+        fault(w, g->title(), QStringLiteral("wider than its frame"));
+      for (auto* child : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisibleTo(view) && child->geometry().intersects(label))
+          fault(w, g->title(),
+                QStringLiteral("under ") + child->objectName() + QStringLiteral(" by ") +
+                    QString::number(child->geometry().intersected(label).height()) +
+                    QStringLiteral(" px"));
+      // A frame inside a frame: its caption below the line of the outer one.
+      if (auto* outer = qobject_cast<QGroupBox*>(g->parentWidget())) {
+        const QRect outerLabel = captionOf(outer);
+        if (g->geometry().top() + label.top() < outerLabel.bottom() + 1)
+          fault(w, g->title(), QStringLiteral("on the line of ") + outer->objectName());
+      }
+    }
+  }
+  return faults;
 }
 
 // The picture a label shows, as drawn.
@@ -595,6 +696,150 @@ class WindowsTest : public QObject {
     QCOMPARE(s.mp, mp);
     QVERIFY(s.deadType.empty());
     QTRY_VERIFY(view.isNull());
+  }
+
+  // The folder list works as the platform's: a click selects, a double click or Enter opens;
+  // the open folder's ancestors stand above its subfolders, the open one marked; hidden
+  // folders are not listed. The drive list shows the place of the open folder.
+  void folderListClickSelectsDoubleClickOrEnterOpens() {
+    Rig rig;
+    const QString kvo = putFriend(rig.dir.filePath(QStringLiteral("ともだち")));
+    QDir(rig.dir.path()).mkpath(QStringLiteral(".hidden"));
+    showFriendsWindow(*rig.game);
+    auto& form = rig.game->form<frmFriend>();
+    ui::FormView* view = rig.view(form);
+    QVERIFY(view != nullptr && view->isVisible());
+    auto* dirs = view->findChild<QListWidget*>(QStringLiteral("Dir1"));
+    auto* drives = view->findChild<QComboBox*>(QStringLiteral("Drive1"));
+    QVERIFY(dirs != nullptr && drives != nullptr);
+    const QString home = QFileInfo(rig.dir.path()).canonicalFilePath();
+    const QStringList parts = home.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    auto rows = [dirs] {
+      QStringList out;
+      for (int i = 0; i < dirs->count(); ++i) out << dirs->item(i)->text();
+      return out;
+    };
+    auto rowOf = [&rows](const QString& text) { return static_cast<int>(rows().indexOf(text)); };
+    auto indent = [](qsizetype level) { return QString(level * 2, QLatin1Char(' ')); };
+    // The root, each ancestor one step further in, the open folder, then its subfolders.
+    QStringList want{QStringLiteral("▽ /")};
+    for (qsizetype i = 0; i < parts.size(); ++i)
+      want << indent(i + 1) +
+                  (i + 1 == parts.size() ? QStringLiteral("▼ ") : QStringLiteral("▽ ")) + parts[i];
+    const QString sub = indent(parts.size() + 1) + QStringLiteral("▷ ともだち");
+    QCOMPARE(rows().mid(0, want.size()), want);
+    QVERIFY2(rows().contains(sub), qPrintable(rows().join(QLatin1Char('|'))));
+    for (const QString& row : rows())
+      QVERIFY2(!row.contains(QLatin1String(".hidden")), qPrintable(row));
+    QCOMPARE(dirs->currentRow(), static_cast<int>(parts.size()));  // the open folder
+    QCOMPARE(drives->currentText(), QStringLiteral("ペットのフォルダ (") + home + QLatin1Char(')'));
+    shoot(view, "folder-list.png");
+
+    // The owner's mouse, through the window as the system delivers it, a pause before each act
+    // so that two acts never make one double click.
+    QWindow* window = view->windowHandle();
+    auto pointAt = [&](int row) {
+      QApplication::processEvents();
+      QTest::qWait(QApplication::doubleClickInterval() + 50);
+      return dirs->viewport()->mapTo(view, dirs->visualItemRect(dirs->item(row)).center());
+    };
+    auto click = [&](int row) {
+      QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, pointAt(row));
+    };
+    auto doubleClick = [&](int row) {
+      QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, pointAt(row));
+    };
+
+    // One click on the subfolder only selects it.
+    click(rowOf(sub));
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home);
+    QCOMPARE(dirs->currentRow(), rowOf(sub));
+    // A double click opens it: the list now ends there, and its files are listed.
+    doubleClick(rowOf(sub));
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home + QStringLiteral("/ともだち"));
+    QCOMPARE(rows().last(), indent(parts.size() + 1) + QStringLiteral("▼ ともだち"));
+    QCOMPARE(form.ctl("File1").items, std::vector<std::string>{"はなこ.kvo"});
+    // A double click on the parent goes up one level, not two.
+    const int parent = rowOf(indent(parts.size()) + QStringLiteral("▽ ") + parts.last());
+    QVERIFY(parent >= 0);
+    doubleClick(parent);
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home);
+    // Enter opens the selected folder as well.
+    click(rowOf(sub));
+    QTest::keyClick(dirs, Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(form.ctl("Dir1").path), home + QStringLiteral("/ともだち"));
+    Q_UNUSED(kvo);
+  }
+
+  // Every window at the program's fonts, at the scale the test runs at (ctest runs it at 100 %
+  // and, with QT_SCALE_FACTOR=2, at 200 %): every text fits its control. A message box is as
+  // wide as its title in a window manager's title bar, with room for the bar's buttons.
+  void everyTextFitsItsControl() {
+    const QString oldStyle = QApplication::style()->name();
+    const QFont oldFont = QApplication::font();
+    ui::applyAppLook();
+    Rig rig;
+    rig.game->st.petMessage = "ぴーちゃんはなかよしになりたいな";
+    rig.game->st.userType = "あなたはどんなひと？";  // the longest the first profile offers
+    putWords(rig.dir.filePath(QStringLiteral("ぴーちゃん.dat")), {{"挨拶", "おはよう"}});
+    QStringList faults;
+    const QString scale = QString::number(qApp->devicePixelRatio() * 100) + QStringLiteral(" %");
+    auto look = [&](Form& f, const char* shot) {
+      rig.game->show(f);
+      rig.host.syncAll();
+      QApplication::processEvents();
+      ui::FormView* view = rig.view(f);
+      if (view == nullptr) {
+        faults << QString::fromStdString(f.name()) + QStringLiteral(": no view");
+        return;
+      }
+      faults << textFaults(view, {});
+      if (qEnvironmentVariableIsSet("MYURUKA_SHOTS"))
+        shoot(view,
+              qPrintable(QString::fromLatin1(shot) + QLatin1Char('-') +
+                         QString::number(qApp->devicePixelRatio() * 100) + QStringLiteral(".png")));
+      if (f.loaded) rig.game->unload(f);
+    };
+    look(rig.game->form<frmKivoMain>(), "fit-pet-window");
+    look(rig.game->form<frmSplash>(), "fit-splash");
+    look(rig.game->form<frmFirstProfile>(), "fit-first-profile");
+    look(rig.game->form<frmStatus>(), "fit-status");
+    look(rig.game->form<frmRoyalTitle>(), "fit-titles");
+    look(rig.game->form<frmServe>(), "fit-feeding");
+    look(rig.game->form<frmFriend>(), "fit-friends");
+    look(rig.game->form<frmBattle>(), "fit-battle");
+    look(rig.game->form<frmDendou>(), "fit-hall-of-fame");
+    look(rig.game->form<frmLangEdit>(), "fit-word-list");
+    look(rig.game->form<frmLangMean>(), "fit-meaning");
+    look(rig.game->form<frmDeaD>(), "fit-death");
+
+    // A message box with the longest title the game gives one, and a short text.
+    ui::QtDialogs dialogs;
+    int roomy = -1;
+    QTimer::singleShot(0, [&roomy] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      // The title in a title bar's font (bold, a quarter larger), the bar's icon and buttons.
+      QFont bar = box->font();
+      bar.setBold(true);
+      bar.setPointSizeF(bar.pointSizeF() * 1.25);
+      const int need = QFontMetrics(bar).horizontalAdvance(box->windowTitle()) +
+                       8 * QFontMetrics(box->font()).height();
+      roomy = box->width() >= need ? 1 : 0;
+      if (qEnvironmentVariableIsSet("MYURUKA_SHOTS"))
+        shoot(box,
+              qPrintable(QStringLiteral("fit-message-box-") +
+                         QString::number(qApp->devicePixelRatio() * 100) + QStringLiteral(".png")));
+      box->done(0);
+    });
+    dialogs.msgBox("はい？", mb::kYesNo + mb::kQuestion, "確認ウインドウ");
+    if (roomy != 1)
+      faults << QStringLiteral("message box: narrower than its title \"確認ウインドウ\"");
+
+    QApplication::setStyle(oldStyle);
+    QApplication::setFont(oldFont);
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(scale + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
   }
 
   void firstProfileComboShowsItsStartingTextAndTakesTyping() {
