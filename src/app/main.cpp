@@ -21,6 +21,7 @@
 #include "kernel/Game.h"
 #include "kernel/mdlMain.h"
 #include "ui/AppLook.h"
+#include "ui/DisplayChoice.h"
 #include "ui/QtInstanceLock.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindowHost.h"
@@ -111,12 +112,11 @@ std::filesystem::path fromQt(const QString& path) {
 int main(int argc, char* argv[]) {
   if (const int status = commandLine(argc, argv); status >= 0) return status;
 
-  // Under Wayland the pet cannot place its own window or stay on top; XWayland can.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr &&
-      std::getenv("DISPLAY") != nullptr)
-    qputenv("QT_QPA_PLATFORM", "xcb");
-
+  // Under Wayland the pet cannot place its own window or stay on top; XWayland can. Without
+  // an X display it goes on over Wayland; without any display it says so and ends.
+  myu::ui::chooseDisplay();
   QApplication app(argc, argv);
+  myu::ui::displayOpened();
   QApplication::setApplicationName(QStringLiteral("myuruka"));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(myu::Game::kVersionMajor)
