@@ -4,8 +4,9 @@
 #
 #   compositor-test.sh mutter|kwin BUILD-FOLDER [SCREENSHOT-FOLDER]
 #
-# BUILD-FOLDER holds the program folder myuruka/, myuruka-scenario and myuruka-screenshot;
-# with a SCREENSHOT-FOLDER the pictures taken go there.
+# BUILD-FOLDER holds the program folder myuruka/, myuruka-scenario and the bench's
+# myuruka-minimal-window; with a SCREENSHOT-FOLDER, pictures of the windows (ImageMagick's
+# import) go there.
 #
 # The compositor runs as a plain user (mutter refuses root) in a mount and network namespace
 # of the test's own, so that its XWayland display cannot meet another X server of the machine
@@ -37,14 +38,10 @@ if [ "${1:-}" != --inside ] && [ "${1:-}" != --session ]; then
   work=$(mktemp -d /tmp/myuruka-desktop.XXXXXX)
   [ -n "${MYURUKA_KEEP_DESKTOP_TEST:-}" ] || trap 'rm -rf "$work"' EXIT
   chmod 755 "$work"
-  # The program folder, its pictures shared; the pet made in it, then handed to the user.
+  # A copy of the program folder, the pet made in it, then handed to the user.
   mkdir -p "$work/pet" "$work/home" "$work/run" "$work/logs"
-  cp -p "$program_folder/myuruka" "$work/pet/"
-  cp -p "$build/myuruka-screenshot" "$work/" 2>/dev/null || true
+  cp -prL "$program_folder/." "$work/pet/"
   cp -p "$build/bench/window/myuruka-minimal-window" "$work/" 2>/dev/null || true
-  for f in "$program_folder"/*; do
-    [ "$(basename "$f")" = myuruka ] || ln -s "$f" "$work/pet/"
-  done
   { echo "folder $work/pet"
     echo "clock $(date '+%Y/%m/%d %H:%M:%S')"
     cat "$here/pet-on-second-monitor.scn.in"; } | "$runner" - >"$work/runner.out" 2>&1 ||
@@ -161,9 +158,8 @@ wait_for() {  # wait_for TITLE: the window's id once it is mapped
   done
   return 1
 }
-shot() {  # shot NAME [WINDOW]
-  [ -n "$shots" ] && [ -x "$work/myuruka-screenshot" ] &&
-    "$work/myuruka-screenshot" "$work/shots/$1.png" ${2:+"$2"} 2>/dev/null
+shot() {  # shot NAME WINDOW
+  [ -n "$shots" ] && command -v import >/dev/null && import -window "$2" "$work/shots/$1.png"
   return 0
 }
 
@@ -176,7 +172,6 @@ read -r x y w h < <(frame_of "$pet_window")
 echo "pet window $pet_window at $x,$y size ${w}x$h"
 check "the pet opens at its saved position on the second monitor (2403,303)" \
   test "$x" -ge 2398 -a "$x" -le 2408 -a "$y" -ge 298 -a "$y" -le 308
-shot pet-second-monitor "$pet_window"
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # client pixels
 
 # A flight: the fly button (in the full panel at 2880,2910 twips, 2655 × 330).
@@ -194,16 +189,21 @@ echo "flight samples:$samples"
 check "a flight moves the window" test $moved -eq 1
 check "the flight keeps it on the second monitor" test $off -eq 0
 # It ends after seven bounces: wait until the window rests.
-last=""
-for _ in $(seq 200); do
-  sleep 0.3
+last="" same=0 rest=""
+for _ in $(seq 300); do
+  sleep 0.2
   now=$(frame_of "$pet_window")
-  [ "$now" = "$last" ] && break
+  if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+  rest+=" ${now% * *}"
+  [ $same -ge 10 ] && break
   last=$now
 done
+echo "until it rests:$rest"
 check "the flight ends on the second monitor" on_second "$pet_window"
 read -r rest_x rest_y _ < <(frame_of "$pet_window")
 echo "at rest at $rest_x,$rest_y"
+sleep 2
+shot pet-second-monitor "$pet_window"
 
 # Always on top ("常に手前に表示", 2880,1380 twips), then another program's window is put over
 # the pet and takes the focus.
@@ -232,7 +232,7 @@ if [ -x "$work/myuruka-minimal-window" ]; then
     done
     echo "stacking (bottom to top): $stacking"
     check "the pet stays above the window that took the focus" test "$pet_rank" -gt "$other_rank"
-    shot above-other-window
+    shot above-other-window "$pet_window"
   fi
   kill "$other_pid" 2>/dev/null
   wait "$other_pid" 2>/dev/null
