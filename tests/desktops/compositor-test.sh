@@ -80,6 +80,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The second monitor, right of the first (1920 × 1080): kwin's virtual outputs are all of one size.
+second_width=1280 second_height=1024
 case "$compositor" in
   mutter)
     mutter --headless --wayland --virtual-monitor 1920x1080 --virtual-monitor 1280x1024 \
@@ -89,10 +91,11 @@ case "$compositor" in
   kwin)
     # The packaged binary carries a file capability, which a container refuses to run
     # ("Operation not permitted"): a copy without it.
-    cp /usr/bin/kwin_wayland "$work/kwin_wayland"
-    KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q "$work/kwin_wayland" --virtual --xwayland \
+    cp /usr/bin/kwin_wayland "$work/home/kwin_wayland"
+    KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q "$work/home/kwin_wayland" --virtual --xwayland \
       --output-count 2 --width 1920 --height 1080 --no-lockscreen >"$log" 2>&1 &
     compositor_pid=$!
+    second_width=1920 second_height=1080
     ;;
 esac
 # XWayland's socket appears in the private socket folder once the compositor is up.
@@ -137,7 +140,8 @@ frame_of() {
 }
 on_second() {  # the window lies on the second monitor (within the frame's border pixel)
   read -r x y w h < <(frame_of "$1") || return 1
-  [ "$x" -ge 1918 ] && [ $((x + w)) -le 3202 ] && [ "$y" -ge -2 ] && [ $((y + h)) -le 1026 ]
+  [ "$x" -ge 1918 ] && [ $((x + w)) -le $((1922 + second_width)) ] && [ "$y" -ge -2 ] &&
+    [ $((y + h)) -le $((2 + second_height)) ]
 }
 # The pet window: titled "ミュルカ" like the boxes, but wider. Changing "常に手前に表示" makes
 # it anew, so it is looked up each time.
