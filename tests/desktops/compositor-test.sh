@@ -15,7 +15,8 @@
 # 2403,303 pixels, on the second monitor. Checked from the X side (xdotool, xwininfo, xprop on
 # the XWayland display): the window opens there; a flight moves it and keeps it on that
 # monitor; "常に手前に表示" keeps it above a window that takes the focus; the status window
-# and the closing box open on the pet's monitor; closing saves the position it really has.
+# and the closing box open on the pet's monitor; closing saves the position it really has; with
+# an X display that leads nowhere it runs over Wayland.
 # Without the compositor, or where it cannot start, the test is skipped (status 77) with the
 # reason.
 set -uo pipefail
@@ -296,5 +297,16 @@ echo "saved Left=$left Top=$top (the window was at $last_x,$last_y pixels)"
 check "closing saves the position the window really had" \
   test $((left / 15 - last_x)) -ge -1 -a $((left / 15 - last_x)) -le 1 \
   -a $((top / 15 - last_y)) -ge -1 -a $((top / 15 - last_y)) -le 1
+
+# An X display that leads nowhere beside the compositor's Wayland display: the program goes on
+# over Wayland (it stays up with its window, no abort), and ends on TERM.
+(cd "$pet" && DISPLAY=:99 QT_QPA_PLATFORM= ./myuruka >"$work/logs/wayland.out" 2>&1) &
+program_pid=$!
+sleep 4
+check "without its X display the program runs over Wayland" kill -0 "$program_pid"
+grep -q "xcb" "$work/logs/wayland.out" && sed -n 1,5p "$work/logs/wayland.out"
+kill "$program_pid" 2>/dev/null
+wait "$program_pid" 2>/dev/null
+program_pid=""
 
 exit $fail
