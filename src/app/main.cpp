@@ -160,6 +160,7 @@ int main(int argc, char* argv[]) {
   myu::ui::QtInstanceLock instance(QString::fromStdString(myu::pathToUtf8(folders.pet)));
   services.instance = &instance;
   myu::Game game(folders, services);
+  windows.setGame(game);
   myu::Main(game);
   windows.syncAll();
   if (!windows.anyFormShown()) return 0;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "kernel/Game.h"
 #include "platform/Form.h"
 #include "platform/Screens.h"
 #include "ui/FormView.h"
@@ -16,9 +17,14 @@
 
 namespace myu::ui {
 
-QtWindowHost::QtWindowHost() = default;
+QtWindowHost* QtWindowHost::instance_ = nullptr;
+
+QtWindowHost::QtWindowHost() {
+  instance_ = this;
+}
 
 QtWindowHost::~QtWindowHost() {
+  if (instance_ == this) instance_ = nullptr;
   for (auto& [form, view] : views_) {
     if (view) {
       view->detach();
@@ -80,6 +86,15 @@ QScreen* QtWindowHost::ownerScreen(const QWidget* except) {
   }
   if (owner != nullptr)
     if (QScreen* s = QGuiApplication::screenAt(owner->frameGeometry().center())) return s;
+  // Before the pet window has opened: the monitor of the place it will open at.
+  if (instance_ != nullptr && instance_->game_ != nullptr)
+    if (const Form* pet = instance_->game_->petWindow().window()) {
+      const Control& me = pet->me();
+      const double dpi = logicalDpi(static_cast<const QScreen*>(nullptr));
+      const QPoint centre(twipsToPixels(me.left + me.width / 2, dpi),
+                          twipsToPixels(me.top + me.height / 2, dpi));
+      if (QScreen* s = QGuiApplication::screenAt(centre)) return s;
+    }
   return QGuiApplication::primaryScreen();
 }
 

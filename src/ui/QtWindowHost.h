@@ -57,6 +57,9 @@ class QtWindowHost final : public QObject, public WindowHost {
   void setQuitWhenNoWindow(bool on) { quitWhenNoWindow_ = on; }
   // True while some form is shown.
   bool anyFormShown() const;
+  // The game whose windows these are: boxes shown before the pet window opens go onto the
+  // monitor of its saved position.
+  void setGame(Game& game) { game_ = &game; }
 
   // The window a new window or box belongs to: the innermost modal window of ours, else the
   // active one, else the pet window, else any other shown one; only a window on screen
@@ -87,6 +90,8 @@ class QtWindowHost final : public QObject, public WindowHost {
   void endModal(const Form& form);
 
   std::list<Modal> modalLoops_;
+  Game* game_ = nullptr;
+  static QtWindowHost* instance_;
   bool quitWhenNoWindow_ = false;
 };
 
