@@ -23,6 +23,7 @@
 #include "kernel/mdlMain.h"
 #include "petwindow/frmKivoMain.h"
 #include "ui/AppLook.h"
+#include "ui/DisplayChoice.h"
 #include "ui/QtInstanceLock.h"
 #include "ui/QtServices.h"
 #include "ui/QtWindowHost.h"
@@ -113,12 +114,11 @@ std::filesystem::path fromQt(const QString& path) {
 int main(int argc, char* argv[]) {
   if (const int status = commandLine(argc, argv); status >= 0) return status;
 
-  // Under Wayland the pet cannot place its own window or stay on top; XWayland can.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("WAYLAND_DISPLAY") != nullptr &&
-      std::getenv("DISPLAY") != nullptr)
-    qputenv("QT_QPA_PLATFORM", "xcb");
-
+  // Under Wayland the pet cannot place its own window or stay on top; XWayland can. Without
+  // an X display it goes on over Wayland; without any display it says so and ends.
+  myu::ui::chooseDisplay();
   QApplication app(argc, argv);
+  myu::ui::displayOpened();
   QApplication::setApplicationName(QStringLiteral("myuruka"));
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(myu::Game::kVersionMajor)
@@ -162,6 +162,7 @@ int main(int argc, char* argv[]) {
   myu::ui::QtInstanceLock instance(QString::fromStdString(myu::pathToUtf8(folders.pet)));
   services.instance = &instance;
   myu::Game game(folders, services);
+  windows.setGame(game);
   // From here on the pet is saved however the session ends.
   myu::app::SessionEnd sessionEnd(game);
   myu::Main(game);

@@ -1,4 +1,4 @@
-// The pet's flight: its window bounces around the screen it is on.
+// The pet's flight: its window bounces around the monitor it was on when the flight started.
 #include "events/mdlEvent.h"
 #include "kernel/Game.h"
 #include "kernel/mdlMain.h"
@@ -17,6 +17,10 @@ void Event_WindowMoveStart(Game& g) {
     if (RandomBetween(g, 1, 2) != 1) f.stepY = -f.stepY;
     if (RandomBetween(g, 1, 2) != 1) f.stepX = -f.stepX;
     f.rounds = 0;
+    if (const Form* window = w.window()) {
+      f.monitor = g.windows().screenOf(*window);
+      f.hasMonitor = true;
+    }
     w.setFlying(true);
   });
 }
@@ -27,7 +31,7 @@ bool Event_WindowMoveRound(Game& g, std::int32_t& moveRounds) {
     if (window == nullptr) return false;
     Control& me = window->me();
     FlightSteps& w = g.petWindow().flight();
-    ScreenArea screen = g.windows().screenOf(*window);
+    const ScreenArea screen = w.hasMonitor ? w.monitor : g.windows().screenOf(*window);
     const std::int64_t bottom = static_cast<std::int64_t>(screen.top) + screen.height;
     const std::int64_t right = static_cast<std::int64_t>(screen.left) + screen.width;
     me.top = chk::add<int>(me.top, w.stepY);

@@ -8,14 +8,19 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Platform.h"
+
 namespace myu {
 
 class Form;
 
-// The flight's state: the step in twips (vertical, horizontal), kept between flights, and the
-// count of bounces of this flight.
+// The flight's state: the step in twips (vertical, horizontal), kept between flights, the
+// count of bounces of this flight, and the monitor it bounces in: the one the window was on
+// when the flight started.
 struct FlightSteps {
   std::int32_t rounds = 0, stepY = 0, stepX = 0;
+  ScreenArea monitor;
+  bool hasMonitor = false;
 };
 
 class PetWindowPort {

@@ -16,6 +16,7 @@
 #include "petwindow/frmSplash.h"
 #include "petwindow/mdlGraphic.h"
 #include "platform/Checked.h"
+#include "platform/Screens.h"
 #include "status/StatusWindow.h"
 #include "status/mdlChange.h"
 #include "words/mdlLang.h"
@@ -529,6 +530,12 @@ void frmKivoMain::move_timer_Timer() {
     move_timer.enabled = false;
     return;
   }
+  if (!game_.windows().placesWindow(*this)) {
+    // The desktop keeps the window where it put it: the flight ends there, and the window
+    // keeps the position it really has (the host has given it), which is what is saved.
+    move_timer.enabled = false;
+    return;
+  }
   if (!Event_WindowMoveRound(game_, moveRounds) || moveRounds >= 7) move_timer.enabled = false;
 }
 
@@ -573,14 +580,10 @@ void frmKivoMain::Window_Mode() {
 }
 
 void frmKivoMain::keepOnScreen() {
-  ScreenArea screen = game_.windows().screenOf(*this);
+  // On a desktop of several monitors a window anywhere on them stays; only one that reaches
+  // past them is brought back, onto the monitor it is on.
   Control& w = me();
-  const int right = screen.left + screen.width;
-  const int bottom = screen.top + screen.height;
-  if (w.top + w.height >= bottom) w.top = bottom - w.height - 1;
-  if (w.left + w.width >= right) w.left = right - w.width - 1;
-  if (w.top <= screen.top) w.top = screen.top + 1;
-  if (w.left <= screen.left) w.left = screen.left + 1;
+  keepOnDesktop(game_.windows().screens(), w.left, w.top, w.width, w.height);
 }
 
 // ---- commands ----

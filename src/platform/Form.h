@@ -145,6 +145,7 @@ class Form {
 
   // The window itself, as the control "Me": caption, size and position, visibility.
   Control& me() { return *me_; }
+  const Control& me() const { return *me_; }
 
   // Adds a control to the window, or inside its container.
   Control& add(Kind kind, const std::string& name);

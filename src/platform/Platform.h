@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/DateTime.h"
 
@@ -80,7 +81,7 @@ class Session {
   virtual int request(Request what) = 0;
 };
 
-// Screen geometry in twips, for keeping windows on the screen.
+// Screen geometry in twips, for keeping windows on the screen: one monitor of the desktop.
 struct ScreenArea {
   int left = 0, top = 0, width = 15360, height = 11520;
 };
@@ -96,8 +97,17 @@ class WindowHost {
   virtual void formClosed(Form& form) = 0;
   // For a modal form: returns once the form is closed (or hidden).
   virtual void runModal(Form& form) = 0;
-  // The screen that holds the given window (twips).
+  // The monitor that holds the given window (twips): the one with the largest part of it.
   virtual ScreenArea screenOf(const Form& form) = 0;
+  // Every monitor of the desktop (twips), the primary one first.
+  virtual std::vector<ScreenArea> screens() = 0;
+  // False when the desktop does not put a window where the game moves it (a compositor that
+  // places every window itself, or a window that cannot know its own position): the window
+  // stays where the desktop put it and its position is what it really has.
+  virtual bool placesWindow(const Form& form) {
+    (void)form;
+    return true;
+  }
   // Puts a window into or out of the always-on-top band.
   virtual void setOnTop(Form& form, bool onTop) = 0;
   // A short pause that lets the windows repaint.

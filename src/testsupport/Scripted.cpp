@@ -5,6 +5,7 @@
 
 #include "kernel/Game.h"
 #include "platform/Form.h"
+#include "platform/Screens.h"
 
 namespace myu {
 
@@ -163,8 +164,19 @@ void ScriptedWindowHost::runModal(Form& form) {
   if (pump) pump(form);
 }
 
-ScreenArea ScriptedWindowHost::screenOf(const Form&) {
-  return screen;
+ScreenArea ScriptedWindowHost::screenOf(const Form& form) {
+  const Control& me = form.me();
+  return monitorOf(screens(), me.left, me.top, me.width, me.height);
+}
+
+std::vector<ScreenArea> ScriptedWindowHost::screens() {
+  std::vector<ScreenArea> all{screen};
+  all.insert(all.end(), monitors.begin(), monitors.end());
+  return all;
+}
+
+bool ScriptedWindowHost::placesWindow(const Form&) {
+  return placing;
 }
 
 void ScriptedWindowHost::setOnTop(Form&, bool) {}

@@ -109,10 +109,16 @@ class ScriptedWindowHost : public WindowHost {
   void formClosed(Form& form) override;
   void runModal(Form& form) override;
   ScreenArea screenOf(const Form& form) override;
+  std::vector<ScreenArea> screens() override;
+  bool placesWindow(const Form& form) override;
   void setOnTop(Form& form, bool onTop) override;
   void sleep(int milliseconds) override;
 
+  // The primary monitor, and the other monitors of the desktop.
   ScreenArea screen;
+  std::vector<ScreenArea> monitors;
+  // False: a desktop that does not move windows where the game asks.
+  bool placing = true;
   // Runs script lines while the modal form is open; returns when it closed or hid.
   std::function<void(Form&)> pump;
   ScriptedClock* clock = nullptr;  // a sleep moves it on

@@ -375,25 +375,35 @@ void FormView::syncWindow() {
                        twipsToPixels(std::max(me.height - kFrameHeightTwips, 15), d));
     if (size() != inside || minimumSize() != inside) setFixedSize(inside);
   }
-  if (!placed_ || me.left != appliedLeft_ || me.top != appliedTop_) {
+  const bool want = form_->shown && me.visible && !form_->closed;
+  const bool showing = want && !isVisible();
+  // A window shown again is put back where it was, frame and all, so that no desktop moves it
+  // by the size of its frame at every show.
+  if (!placed_ || me.left != appliedLeft_ || me.top != appliedTop_ || showing) {
     if (!placed_ && me.left == 0 && me.top == 0) {
-      // No position of its own: the middle of the screen.
-      const QScreen* s = screen();
-      if (s != nullptr) {
-        const QRect area = s->availableGeometry();
-        const QSize outer =
-            size() + QSize(twipsToPixels(kFrameWidthTwips, d), twipsToPixels(kFrameHeightTwips, d));
-        move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
-      }
+      // No position of its own: the middle of the monitor of the window it opens from.
+      const QSize outer =
+          size() + QSize(twipsToPixels(kFrameWidthTwips, d), twipsToPixels(kFrameHeightTwips, d));
+      move(QtWindowHost::centredOn(QtWindowHost::ownerScreen(this), outer));
     } else {
-      move(twipsToPixels(me.left, d), twipsToPixels(me.top, d));
+      const QPoint to(twipsToPixels(me.left, d), twipsToPixels(me.top, d));
+      if (placed_ && isVisible() && frameGeometry().topLeft() != to) moveAsked();
+      move(to);
     }
     placed_ = true;
     appliedLeft_ = me.left;
     appliedTop_ = me.top;
   }
-  const bool want = form_->shown && me.visible && !form_->closed;
   if (want != isVisible()) setVisible(want);
+}
+
+void FormView::moveAsked() {
+  if (movesIgnored_) return;
+  if (askedMoves_ == 0) {
+    movedFrom_ = frameGeometry().topLeft();
+    reportsUnmoved_ = 0;
+  }
+  ++askedMoves_;
 }
 
 bool FormView::syncControl(const Control& c, QWidget* w, const Control* was, double d) {
@@ -794,11 +804,23 @@ void FormView::keyPressEvent(QKeyEvent* event) {
 
 void FormView::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  if (form_ == nullptr || syncing_ || !isVisible()) return;
+  // Native Wayland tells a window nothing of where it is: the position it has stays.
+  if (form_ == nullptr || syncing_ || !isVisible() || !QtWindowHost::windowsKnowTheirPlace())
+    return;
+  const QPoint at = frameGeometry().topLeft();
+  if (askedMoves_ > 0) {
+    // The desktop tells where the window really is. A desktop that places every window itself
+    // answers each move with the place the window had before the moves began.
+    if (at != movedFrom_) {
+      askedMoves_ = 0;
+    } else if (++reportsUnmoved_ >= kUnmovedReports && askedMoves_ >= kUnmovedReports) {
+      movesIgnored_ = true;
+    }
+  }
   const double d = dpi();
   Control& me = form_->me();
-  me.left = pixelsToTwips(frameGeometry().left(), d);
-  me.top = pixelsToTwips(frameGeometry().top(), d);
+  me.left = pixelsToTwips(at.x(), d);
+  me.top = pixelsToTwips(at.y(), d);
   appliedLeft_ = me.left;
   appliedTop_ = me.top;
 }

@@ -63,6 +63,9 @@ class FormView : public QWidget {
   const std::vector<std::string>& lastSynced() const { return lastSynced_; }
   QWidget* widget(const std::string& control) const;
   double dpi() const;
+  // True once the desktop has shown that it does not put this window where it is moved: every
+  // move was answered with the window's place before the moves began.
+  bool movesIgnored() const { return movesIgnored_; }
   // Outer window size in twips minus this gives the inside: the frame and the caption.
   static constexpr int kFrameWidthTwips = 70;
   static constexpr int kFrameHeightTwips = 370;
@@ -93,6 +96,8 @@ class FormView : public QWidget {
   // Syncs a control unless it equals its copy; records it in lastSynced_.
   bool syncIfChanged(Made& m, double dpi);
   void syncWindow();
+  // A move of the window on screen has been asked of the desktop.
+  void moveAsked();
   void syncTimers();
   void showPopups();
   void popup(const std::string& menu);
@@ -117,6 +122,13 @@ class FormView : public QWidget {
   bool released_ = false;
   bool placed_ = false;
   int appliedLeft_ = -1, appliedTop_ = -1;
+  // Moves asked since the desktop last showed the window somewhere new, where it was then, and
+  // how many of the desktop's answers since have kept it there.
+  static constexpr int kUnmovedReports = 3;
+  int askedMoves_ = 0;
+  int reportsUnmoved_ = 0;
+  QPoint movedFrom_;
+  bool movesIgnored_ = false;
   bool syncing_ = false;
 };
 

@@ -8,14 +8,19 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 #include <cmath>
 
+#include "ui/FormView.h"
 #include "ui/MessageBoxStyle.h"
+#include "ui/QtWindowHost.h"
 
 namespace myu::ui {
 namespace {
@@ -26,6 +31,23 @@ QString qs(const std::string& s) {
 QString titleOr(const std::string& title) {
   return title.empty() ? QString::fromUtf8(kAppTitle) : qs(title);
 }
+
+// A box belongs to the window it opens from (the desktop keeps it with that window, never with
+// a hidden helper window) and opens in the middle of that window's monitor.
+template <class Box>
+class OwnedBox : public Box {
+ public:
+  OwnedBox() : Box(QtWindowHost::ownerWindow()), screen_(QtWindowHost::ownerScreen()) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    Box::showEvent(event);  // lays the box out at its size
+    if (!event->spontaneous()) this->move(QtWindowHost::centredOn(screen_, this->frameSize()));
+  }
+
+ private:
+  QPointer<QScreen> screen_;
+};
 
 QMessageBox::Icon qtIcon(int icon) {
   switch (icon) {
@@ -56,7 +78,7 @@ int titleBarWidth(const QWidget& box) {
 int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
   if (beforeShow) beforeShow();
   const MsgBoxLayout layout = msgBoxLayout(style);
-  QMessageBox box(QApplication::activeWindow());
+  OwnedBox<QMessageBox> box;
   box.setWindowTitle(titleOr(title));
   box.setText(qs(normaliseLineBreaks(prompt)));
   box.setTextFormat(Qt::PlainText);
@@ -84,7 +106,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
   if (beforeShow) beforeShow();
-  QInputDialog box(QApplication::activeWindow());
+  OwnedBox<QInputDialog> box;
   box.setWindowTitle(titleOr(title));
   box.setLabelText(qs(normaliseLineBreaks(prompt)));
   box.setTextValue(qs(defaultText));

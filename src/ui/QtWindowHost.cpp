@@ -1,21 +1,30 @@
 #include "ui/QtWindowHost.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
+#include "kernel/Game.h"
 #include "platform/Form.h"
+#include "platform/Screens.h"
 #include "ui/FormView.h"
 #include "ui/Twips.h"
 
 namespace myu::ui {
 
-QtWindowHost::QtWindowHost() = default;
+QtWindowHost* QtWindowHost::instance_ = nullptr;
+
+QtWindowHost::QtWindowHost() {
+  instance_ = this;
+}
 
 QtWindowHost::~QtWindowHost() {
+  if (instance_ == this) instance_ = nullptr;
   for (auto& [form, view] : views_) {
     if (view) {
       view->detach();
@@ -42,10 +51,78 @@ FormView* QtWindowHost::ensureView(Form& form) {
   return view;
 }
 
+namespace {
+constexpr const char* kPetWindow = "frmKivoMain";
+
+FormView* petView() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* v = qobject_cast<FormView*>(w); v != nullptr && v->objectName() == kPetWindow)
+      if (v->form() != nullptr) return v;
+  return nullptr;
+}
+
+FormView* shownView(QWidget* w, const QWidget* except) {
+  auto* v = qobject_cast<FormView*>(w);
+  if (v == nullptr || v == except || v->form() == nullptr || !v->isVisible()) return nullptr;
+  return v;
+}
+}  // namespace
+
+FormView* QtWindowHost::ownerWindow(const QWidget* except) {
+  if (FormView* v = shownView(QApplication::activeModalWidget(), except)) return v;
+  if (FormView* v = shownView(QApplication::activeWindow(), except)) return v;
+  if (FormView* v = shownView(petView(), except)) return v;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (FormView* v = shownView(w, except)) return v;
+  return nullptr;
+}
+
+QScreen* QtWindowHost::ownerScreen(const QWidget* except) {
+  const QWidget* owner = ownerWindow(except);
+  if (owner == nullptr) {
+    // The pet window hidden while another window is open keeps its place.
+    const FormView* pet = petView();
+    if (pet != nullptr && pet != except && pet->testAttribute(Qt::WA_Moved)) owner = pet;
+  }
+  if (owner != nullptr)
+    if (QScreen* s = QGuiApplication::screenAt(owner->frameGeometry().center())) return s;
+  // Before the pet window has opened: the monitor of the place it will open at.
+  if (instance_ != nullptr && instance_->game_ != nullptr)
+    if (const Form* pet = instance_->game_->petWindow().window()) {
+      const Control& me = pet->me();
+      const double dpi = logicalDpi(static_cast<const QScreen*>(nullptr));
+      const QPoint centre(twipsToPixels(me.left + me.width / 2, dpi),
+                          twipsToPixels(me.top + me.height / 2, dpi));
+      if (QScreen* s = QGuiApplication::screenAt(centre)) return s;
+    }
+  return QGuiApplication::primaryScreen();
+}
+
+QPoint QtWindowHost::centredOn(const QScreen* screen, const QSize& outer) {
+  if (screen == nullptr) return {};
+  const QRect area = screen->availableGeometry();
+  return area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+}
+
+bool QtWindowHost::windowsKnowTheirPlace() {
+  return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
 void QtWindowHost::formShown(Form& form, bool modal) {
   syncAll();
   FormView* view = ensureView(form);
   if (modal && !view->isVisible()) view->setWindowModality(Qt::ApplicationModal);
+  if (!view->isVisible() && form.name() != kPetWindow) {
+    // A window belongs to the one it opens from: the desktop keeps it with that window (and
+    // on its monitor), never with a hidden helper window.
+    FormView* owner = ownerWindow(view);
+    const Qt::WindowType type = owner != nullptr ? Qt::Dialog : Qt::Window;
+    if (view->windowType() != type)
+      view->setWindowFlags((view->windowFlags() & ~Qt::WindowType_Mask) | type);
+    view->winId();
+    if (QWindow* handle = view->windowHandle())
+      handle->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
+  }
   if (form.onTop) view->setWindowFlag(Qt::WindowStaysOnTopHint, true);
   view->sync();
   view->show();
@@ -92,17 +169,33 @@ void QtWindowHost::runModal(Form& form) {
 }
 
 ScreenArea QtWindowHost::screenOf(const Form& form) {
+  // By the window's own position: a window not yet shown is on the monitor it will open on.
+  const Control& me = form.me();
+  return monitorOf(screens(), me.left, me.top, me.width, me.height);
+}
+
+std::vector<ScreenArea> QtWindowHost::screens() {
+  std::vector<ScreenArea> all;
+  QList<QScreen*> list = QGuiApplication::screens();
+  // The primary monitor first.
+  if (QScreen* primary = QGuiApplication::primaryScreen()) {
+    list.removeAll(primary);
+    list.prepend(primary);
+  }
+  for (const QScreen* screen : list) {
+    const double dpi = logicalDpi(screen);
+    const QRect g = screen->geometry();
+    all.push_back(ScreenArea{pixelsToTwips(g.left(), dpi), pixelsToTwips(g.top(), dpi),
+                             pixelsToTwips(g.width(), dpi), pixelsToTwips(g.height(), dpi)});
+  }
+  if (all.empty()) all.emplace_back();
+  return all;
+}
+
+bool QtWindowHost::placesWindow(const Form& form) {
+  if (!windowsKnowTheirPlace()) return false;
   const FormView* view = viewOf(form);
-  const QScreen* screen = view != nullptr ? view->screen() : QGuiApplication::primaryScreen();
-  ScreenArea area;
-  if (screen == nullptr) return area;
-  const double dpi = logicalDpi(screen);
-  const QRect g = screen->geometry();
-  area.left = pixelsToTwips(g.left(), dpi);
-  area.top = pixelsToTwips(g.top(), dpi);
-  area.width = pixelsToTwips(g.width(), dpi);
-  area.height = pixelsToTwips(g.height(), dpi);
-  return area;
+  return view == nullptr || !view->movesIgnored();
 }
 
 void QtWindowHost::setOnTop(Form& form, bool onTop) {

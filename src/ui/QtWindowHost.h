@@ -15,6 +15,10 @@
 #include "platform/Platform.h"
 
 class QEventLoop;
+class QScreen;
+class QWidget;
+class QPoint;
+class QSize;
 
 namespace myu {
 class Game;
@@ -38,6 +42,8 @@ class QtWindowHost final : public QObject, public WindowHost {
   void formClosed(Form& form) override;
   void runModal(Form& form) override;
   ScreenArea screenOf(const Form& form) override;
+  std::vector<ScreenArea> screens() override;
+  bool placesWindow(const Form& form) override;
   void setOnTop(Form& form, bool onTop) override;
   void sleep(int milliseconds) override;
   void waitResponsive(int milliseconds) override;
@@ -54,6 +60,22 @@ class QtWindowHost final : public QObject, public WindowHost {
   bool quitAsked() const { return quitAsked_; }
   // True while some form is shown.
   bool anyFormShown() const;
+  // The game whose windows these are: boxes shown before the pet window opens go onto the
+  // monitor of its saved position.
+  void setGame(Game& game) { game_ = &game; }
+
+  // The window a new window or box belongs to: the innermost modal window of ours, else the
+  // active one, else the pet window, else any other shown one; only a window on screen
+  // (never a hidden one), and never `except`. Nothing when none is on screen.
+  static FormView* ownerWindow(const QWidget* except = nullptr);
+  // The monitor a new window or box opens on: the owner's, else the hidden pet window's (it
+  // comes back there), else the primary monitor.
+  static QScreen* ownerScreen(const QWidget* except = nullptr);
+  // Puts a window of that outer size in the middle of a monitor's free area (pixels).
+  static QPoint centredOn(const QScreen* screen, const QSize& outer);
+  // False on a platform where a window cannot place itself or know where it is (native
+  // Wayland): the saved position stays as it was.
+  static bool windowsKnowTheirPlace();
 
  private:
   FormView* ensureView(Form& form);
@@ -72,6 +94,8 @@ class QtWindowHost final : public QObject, public WindowHost {
   std::list<Modal> modalLoops_;
   const Form* quitWith_ = nullptr;
   bool quitAsked_ = false;
+  Game* game_ = nullptr;
+  static QtWindowHost* instance_;
 };
 
 }  // namespace myu::ui

@@ -1,4 +1,4 @@
-# myuruka --version, --help and a wrong argument, with no display at all.
+# myuruka --version, --help and a wrong argument, with no display at all; and a start without one.
 set(ENV{DISPLAY} "")
 set(ENV{WAYLAND_DISPLAY} "")
 set(ENV{QT_QPA_PLATFORM} "")
@@ -22,6 +22,15 @@ check("--help" 0 "^usage: myuruka \\[--version \\| --help\\]\n" "^$")
 check("--versio" 2 "^$" "unknown argument '--versio'.*usage: myuruka")
 check("--version;--help" 2 "^$" "usage: myuruka")
 check("-platform;offscreen" 2 "^$" "usage: myuruka")
+# Started without a display to open: a message on stderr and 1, never Qt's abort. The same when
+# the X display and the Wayland display named both lead nowhere.
+set(no_display "myuruka: 画面に接続できませんでした。")
+check("" 1 "^$" "${no_display}")
+set(ENV{DISPLAY} ":65001")
+set(ENV{WAYLAND_DISPLAY} "myuruka-no-such-wayland-display")
+check("" 1 "^$" "${no_display}")
+set(ENV{WAYLAND_DISPLAY} "")
+check("" 1 "^$" "${no_display}")
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()

@@ -147,6 +147,80 @@ TEST_F(PetWindowTest, FlightStopsWhenMinimised) {
   EXPECT_TRUE(w.isNormalState());
 }
 
+// Two monitors side by side, the right one smaller (1920 × 1080 and 1280 × 1024 pixels).
+class TwoMonitorsTest : public PetWindowTest {
+ protected:
+  void SetUp() override {
+    tg.windows.screen = {0, 0, 28800, 16200};
+    tg.windows.monitors = {{28800, 0, 19200, 15360}};
+  }
+};
+
+TEST_F(TwoMonitorsTest, ASavedPositionIsKeptOnEitherMonitorAndTheLayoutsKeepIt) {
+  struct Case {
+    double left, top;
+    int wantLeft, wantTop;
+  } cases[] = {
+      {36000, 4500, 36000, 4500},               // on the second monitor
+      {27000, 300, 27000, 300},                 // across both
+      {36000, 15000, 36000, 15360 - 2545 - 1},  // in the gap below the second
+      {50000, 300, 48000 - 2845 - 1, 300},      // past the second's right edge
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+    w.PrpWindowMode = 2;
+    w.Window_Mode();
+    w.setPosition(c.left, c.top);
+    EXPECT_EQ(w.me().left, c.wantLeft);
+    EXPECT_EQ(w.me().top, c.wantTop);
+  }
+  // The full panel grows past the second monitor's right edge: pulled back inside that edge.
+  w.setPosition(44000, 300);
+  w.PrpWindowMode = 0;
+  w.Window_Mode();
+  EXPECT_EQ(w.me().left, 48000 - 5725 - 1);
+  EXPECT_EQ(w.me().top, 300);
+}
+
+TEST_F(TwoMonitorsTest, AFlightStaysOnTheMonitorWhereItStarted) {
+  for (int startLeft : {27500, 36000}) {
+    SCOPED_TRACE(startLeft);
+    w.PrpWindowMode = 2;
+    w.Window_Mode();
+    w.setPosition(startLeft, 5000);
+    const ScreenArea m = tg.windows.screenOf(w);
+    tg.random.queued = {400, 400, 1, 2};  // down 400, left 400
+    Event_WindowMoveStart(tg.game());
+    int steps = 0;
+    while (w.timer("move_timer")->enabled && steps < 10000) {
+      tg.random.queued.push_back(50);
+      w.fireTimer("move_timer");
+      ++steps;
+      ASSERT_GT(w.me().left, m.left);
+      ASSERT_LT(w.me().left + w.me().width, m.left + m.width);
+      ASSERT_GT(w.me().top, m.top);
+      ASSERT_LT(w.me().top + w.me().height, m.top + m.height);
+    }
+    EXPECT_GE(w.moveRounds, 7);                     // the last step may bounce off two edges
+    EXPECT_EQ(tg.windows.screenOf(w).left, 28800);  // 27500: most of it was on the second
+  }
+}
+
+TEST_F(PetWindowTest, AFlightOnADesktopThatDoesNotMoveWindowsEndsWhereTheWindowIs) {
+  w.me().left = 3000;
+  w.me().top = 2000;
+  tg.windows.placing = false;
+  tg.putBytes("Img/Mof_IMG_7a.bmp", "BM7a");
+  tg.random.queued = {300, 200, 1, 1};
+  Event_WindowMoveStart(tg.game());
+  // The pet takes its flying pose, and the window stays where it is.
+  EXPECT_NE(w.ctl("Image1").picture.find("Mof_IMG_7a.bmp"), std::string::npos);
+  w.fireTimer("move_timer");
+  EXPECT_FALSE(w.timer("move_timer")->enabled);
+  EXPECT_EQ(w.me().left, 3000);
+  EXPECT_EQ(w.me().top, 2000);
+}
+
 }  // namespace
 }  // namespace myu
 

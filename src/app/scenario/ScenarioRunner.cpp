@@ -49,7 +49,8 @@ const std::map<std::string, Arity>& arities() {
       // Clock, random source, dialogs, screen, other copies.
       {"clock", {2, 2}}, {"wait", {1, 1}}, {"seed", {1, 1}}, {"random", {0, kAny}},
       {"trace", {1, 1}}, {"answer", {0, kAny}}, {"input", {0, 1}}, {"auto", {1, 1}},
-      {"screen", {2, 2}}, {"instance", {1, 1}}, {"session", {1, 1}},
+      {"screen", {2, 2}}, {"monitor", {4, 4}}, {"placing", {1, 1}},  // LEFT TOP WIDTH HEIGHT
+      {"instance", {1, 1}}, {"session", {1, 1}},
       // How the session around the program ends or pauses.
       {"signal", {1, 1}}, {"displaylost", {0, 0}}, {"commitdata", {0, 0}}, {"logind", {1, 1}},
       // Driving the program.
@@ -373,6 +374,13 @@ void ScenarioRunner::execute(const std::vector<std::string>& w) {
   } else if (cmd == "screen") {
     windows_.screen.width = static_cast<int>(num(1));
     windows_.screen.height = static_cast<int>(num(2));
+  } else if (cmd == "monitor") {
+    // monitor LEFT TOP WIDTH HEIGHT: one more monitor of the desktop beside the screen.
+    windows_.monitors.push_back(ScreenArea{static_cast<int>(num(1)), static_cast<int>(num(2)),
+                                           static_cast<int>(num(3)), static_cast<int>(num(4))});
+  } else if (cmd == "placing") {
+    // placing on|off: whether the desktop puts the windows where the game moves them.
+    windows_.placing = w[1] == "on";
   } else if (cmd == "session") {
     // session RESULT: what the system answers the next log-off, restart or shut-down requests.
     session_.result = static_cast<int>(num(1));
