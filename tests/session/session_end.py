@@ -292,21 +292,19 @@ def case_logind(work):
         if locks() != wanted:
             raise Failure('not exactly one delay lock: %s' % locks())
 
-        before = os.stat(os.path.join(pet.folder, 'user.ini')).st_mtime_ns
-        emit('PrepareForSleep', True)
-        wait_for('the save before the sleep',
-                 lambda: os.stat(os.path.join(pet.folder, 'user.ini')).st_mtime_ns != before)
-        wait_for('the lock to go before the sleep', lambda: locks() == [], 10)
-        pet.check_saved()
+        def announced(signal_name, what):
+            """logind announces a sleep or a shut-down: saved, then the lock is gone."""
+            before = os.stat(os.path.join(pet.folder, 'user.ini')).st_mtime_ns
+            emit(signal_name, True)
+            wait_for('the save before the ' + what, lambda: os.stat(
+                os.path.join(pet.folder, 'user.ini')).st_mtime_ns != before)
+            wait_for('the lock to go before the ' + what, lambda: locks() == [], 10)
+            pet.check_saved()
+
+        announced('PrepareForSleep', 'sleep')
         emit('PrepareForSleep', False)
         wait_for('a new lock after the wake-up', lambda: locks() == wanted, 10)
-
-        before = os.stat(os.path.join(pet.folder, 'user.ini')).st_mtime_ns
-        emit('PrepareForShutdown', True)
-        wait_for('the save before the shut-down',
-                 lambda: os.stat(os.path.join(pet.folder, 'user.ini')).st_mtime_ns != before)
-        wait_for('the lock to go before the shut-down', lambda: locks() == [], 10)
-        pet.check_saved()
+        announced('PrepareForShutdown', 'shut-down')
         program.alive()
     finally:
         if program:
