@@ -68,8 +68,14 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
-      0)
-    throw VbError(fileErrorNumber(static_cast<int>(GetLastError())));
+      0) {
+    const auto code = static_cast<int>(GetLastError());
+    // A folder in the file's place is refused as access denied too: a path not to use.
+    std::error_code ec;
+    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(to, ec))
+      throw VbError(err::kPathFileAccess);
+    throw VbError(fileErrorNumber(code));
+  }
 }
 
 #else
