@@ -41,6 +41,18 @@ class Game {
   // While set, a reported error is written to the error log only, without its box: for the
   // saves nobody is there to answer (the session ending, the periodic save).
   bool quietErrors = false;
+  // Sets quietErrors for its lifetime and puts back what was there.
+  class QuietErrors {
+   public:
+    explicit QuietErrors(Game& g) : g_(g), was_(g.quietErrors) { g.quietErrors = true; }
+    ~QuietErrors() { g_.quietErrors = was_; }
+    QuietErrors(const QuietErrors&) = delete;
+    QuietErrors& operator=(const QuietErrors&) = delete;
+
+   private:
+    Game& g_;
+    bool was_;
+  };
   // Told of every line written to the error log (the scenario runner prints them).
   std::function<void(const std::string&)> errorLogObserver;
   RecordFile lang1;  // the own language file (handle 1)

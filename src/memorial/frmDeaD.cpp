@@ -186,15 +186,8 @@ bool frmDeaD::Form_QueryUnload() {
 
 void frmDeaD::endWithSession() {
   for (auto* t : timers()) t->enabled = false;
-  const bool quiet = game_.quietErrors;
-  game_.quietErrors = true;
-  try {
-    guarded(game_, "frmDead/Form_QueryUnload ", [&] { endOfLife(false); });
-  } catch (...) {
-    game_.quietErrors = quiet;
-    throw;
-  }
-  game_.quietErrors = quiet;
+  const Game::QuietErrors quiet(game_);
+  guarded(game_, "frmDead/Form_QueryUnload ", [&] { endOfLife(false); });
 }
 
 // The end-of-life steps. The pet's record is never lost: the save and the language file are

@@ -335,17 +335,8 @@ bool frmKivoMain::maySaveWithoutAsking() const {
 
 bool frmKivoMain::saveWithoutAsking() {
   if (!maySaveWithoutAsking()) return false;
-  const bool quiet = game_.quietErrors;
-  game_.quietErrors = true;
-  bool saved = false;
-  try {
-    saved = fSave_UserData(game_, menuType);
-  } catch (...) {
-    game_.quietErrors = quiet;
-    throw;
-  }
-  game_.quietErrors = quiet;
-  return saved;
+  const Game::QuietErrors quiet(game_);
+  return fSave_UserData(game_, menuType);
 }
 
 bool frmKivoMain::endWithSession() {

@@ -42,17 +42,22 @@ int fileErrorNumber(int systemCode) {
   }
 }
 
+namespace {
+// The error of the last failed write to `file`. Windows refuses a folder where the file goes
+// as it refuses a write; that is a path not to use, as on other systems.
+int writeErrorNumber(const std::filesystem::path& file) {
+  const auto code = static_cast<int>(GetLastError());
+  std::error_code ec;
+  if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(file, ec))
+    return err::kPathFileAccess;
+  return fileErrorNumber(code);
+}
+}  // namespace
+
 void writeFileDurably(const std::filesystem::path& file, std::string_view bytes) {
   HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    const auto code = static_cast<int>(GetLastError());
-    // Windows refuses a folder where the file goes as it refuses a write: a path not to use.
-    std::error_code ec;
-    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(file, ec))
-      throw VbError(err::kPathFileAccess);
-    throw VbError(fileErrorNumber(code));
-  }
+  if (h == INVALID_HANDLE_VALUE) throw VbError(writeErrorNumber(file));
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < bytes.size()) {
@@ -68,14 +73,8 @@ void writeFileDurably(const std::filesystem::path& file, std::string_view bytes)
 
 void renameDurably(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
-      0) {
-    const auto code = static_cast<int>(GetLastError());
-    // A folder in the file's place is refused as access denied too: a path not to use.
-    std::error_code ec;
-    if (code == ERROR_ACCESS_DENIED && std::filesystem::is_directory(to, ec))
-      throw VbError(err::kPathFileAccess);
-    throw VbError(fileErrorNumber(code));
-  }
+      0)
+    throw VbError(writeErrorNumber(to));
 }
 
 #else
